@@ -1,0 +1,12 @@
+#pragma once
+#include <windows.h>
+
+#include "platform/UniqueHandle.h"
+
+using UniqueKernelHandle = UniqueHandle<HANDLE, &CloseHandle>;
+using UniqueFont = UniqueHandle<HFONT, &DeleteObject>;
+using UniqueBitmap = UniqueHandle<HBITMAP, &DeleteObject>;
+using UniqueBrush = UniqueHandle<HBRUSH, &DeleteObject>;
+using UniqueMemoryDC = UniqueHandle<HDC, &DeleteDC>;
+using UniqueMenu = UniqueHandle<HMENU, &DestroyMenu>;
+using UniqueRegKey = UniqueHandle<HKEY, &RegCloseKey>;
