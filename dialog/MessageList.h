@@ -1,0 +1,43 @@
+#pragma once
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The dialog's working copy of the message list, with at most one selected entry.
+// The operations tell the caller what changed so that a list control can follow
+// without being refilled.
+class MessageList {
+public:
+    explicit MessageList(std::vector<std::string> entries = {});
+
+    const std::vector<std::string>& Entries() const { return entries_; }
+    std::optional<std::size_t> Selected() const { return selected_; }
+
+    // Selects position, or nothing when it is empty or out of range.
+    void Select(std::optional<std::size_t> position);
+
+    // Appends every non-blank line of text; returns how many entries were appended.
+    std::size_t Add(std::string_view text);
+
+    // Replaces the selected entry with the first line of text, unless that is blank or
+    // nothing is selected; returns whether the entry changed.
+    bool Update(std::string_view text);
+
+    // Removes the selected entry and selects the one now at its place, or the new last
+    // one; nothing stays selected only when the list became empty. Returns the removed
+    // position, or nothing when nothing was selected.
+    std::optional<std::size_t> Remove();
+
+    // The selected entry's text, which the text box shows whenever the selection changes.
+    std::optional<std::string> SelectedText() const;
+
+private:
+    std::vector<std::string> entries_;
+    std::optional<std::size_t> selected_;
+};
+
+// Carriage returns removed, split at line feeds, each line trimmed of spaces; blank
+// lines are left out.
+std::vector<std::string> MessageLines(std::string_view text);
