@@ -1,0 +1,68 @@
+#pragma once
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+// An INI file held in memory, read and written the way the system's profile functions
+// treat one: section and key names compared without regard to ASCII case, the first of
+// duplicate sections or keys wins, blanks around names and values and blank lines carry
+// no meaning, ";" starts no comment, a line without "=" is kept but is not a key.
+// Text is in the ANSI code page.
+class IniDocument {
+public:
+    // The longest value a lookup returns; longer values are cut.
+    static constexpr std::size_t kMaxValueLength = 4095;
+
+    static IniDocument Parse(std::string_view text);
+
+    // The value of key in section with one pair of enclosing quotes removed, or nothing
+    // when the section or the key is missing.
+    std::optional<std::string> Find(std::string_view section, std::string_view key) const;
+    std::string Get(std::string_view section, std::string_view key, std::string_view fallback) const;
+    bool HasSection(std::string_view section) const;
+
+    // Sets key so that Find gives value back (up to kMaxValueLength, and with every CR,
+    // LF or NUL turned into a blank): updated in place when present, otherwise appended
+    // to its section, which is appended to the document when missing.
+    void Set(std::string_view section, std::string_view key, std::string_view value);
+    // Removes every section of that name with all of its lines.
+    void DeleteSection(std::string_view section);
+
+    // CRLF-terminated lines: "[name]" headers, "key=value" and the kept lines without "=".
+    std::string Serialise() const;
+
+private:
+    struct CaseInsensitiveHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const;
+    };
+    struct CaseInsensitiveEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    // Name to the position of its first occurrence.
+    using FirstIndex = std::unordered_map<std::string, std::size_t, CaseInsensitiveHash, CaseInsensitiveEqual>;
+
+    struct Line {
+        std::string name;
+        std::optional<std::string> value;  // as it stands in the file, quotes included
+    };
+    struct Section {
+        std::string name;
+        bool hasHeader = true;  // false only for the lines before the first header
+        std::vector<Line> lines;
+        FirstIndex firstLine;
+
+        void Add(Line line);
+    };
+
+    const Section* FindSection(std::string_view name) const;
+    Section& SectionToWrite(std::string_view name);
+    void AddSection(std::string name, bool hasHeader);
+
+    std::vector<Section> sections_;
+    FirstIndex firstSection_;
+};

@@ -1,0 +1,134 @@
+#include "settings/SettingsDisk.h"
+
+#include "platform/Handles.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace {
+
+constexpr DWORD kHiddenOrSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+UniqueKernelHandle OpenFile(const std::string& path, DWORD access, DWORD share, DWORD disposition)
+{
+    const HANDLE file = CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return UniqueKernelHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
+}
+
+bool ReadAll(HANDLE file, std::string& bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+        DWORD read = 0;
+        if (!ReadFile(file, bytes.data() + done, chunk, &read, nullptr))
+            return false;
+        if (read == 0)
+            break;
+        done += read;
+    }
+    bytes.resize(done);
+    return true;
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0)
+            return false;
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+bool WriteNewFile(const std::string& path, std::string_view bytes)
+{
+    const UniqueKernelHandle file = OpenFile(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
+    return file && WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
+}
+
+}  // namespace
+
+bool FileFound(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & (kHiddenOrSystem | FILE_ATTRIBUTE_DIRECTORY));
+}
+
+bool FolderFound(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & kHiddenOrSystem);
+}
+
+std::optional<std::string> ReadFileBytes(const std::string& path)
+{
+    const UniqueKernelHandle file =
+        OpenFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
+    if (!file) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+            return std::string();
+        return std::nullopt;
+    }
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size))
+        return std::nullopt;
+    std::string bytes;
+    try {
+        bytes.resize(static_cast<std::size_t>(size.QuadPart));
+    } catch (const std::exception&) {
+        return std::nullopt;  // larger than this process can hold
+    }
+    if (static_cast<unsigned long long>(size.QuadPart) != bytes.size() || !ReadAll(file.get(), bytes))
+        return std::nullopt;
+    return bytes;
+}
+
+bool ReplaceFileBytes(const std::string& path, std::string_view bytes)
+{
+    const std::string temporary = path + ".tmp";
+    if (WriteNewFile(temporary, bytes) &&
+        MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileA(temporary.c_str());
+    return false;
+}
+
+std::string AnsiFromWide(std::u16string_view wide)
+{
+    static_assert(sizeof(wchar_t) == sizeof(char16_t));
+    if (wide.empty())
+        return std::string();
+    const auto* source = reinterpret_cast<const wchar_t*>(wide.data());
+    const int length = static_cast<int>(wide.size());
+    std::string ansi(WideCharToMultiByte(CP_ACP, 0, source, length, nullptr, 0, nullptr, nullptr), '\0');
+    ansi.resize(WideCharToMultiByte(CP_ACP, 0, source, length, ansi.data(), static_cast<int>(ansi.size()), nullptr, nullptr));
+    return ansi;
+}
+
+std::string EnvironmentVariable(const char* name)
+{
+    const DWORD size = GetEnvironmentVariableA(name, nullptr, 0);
+    if (size == 0)
+        return std::string();
+    std::string value(size, '\0');
+    const DWORD length = GetEnvironmentVariableA(name, value.data(), size);
+    value.resize(length < size ? length : 0);
+    return value;
+}
+
+std::string ModuleFileName()
+{
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}

@@ -1,0 +1,95 @@
+#include "settings/modSettings.h"
+
+#include "platform/Handles.h"
+#include "settings/FileText.h"
+#include "settings/IniDocument.h"
+#include "settings/Settings.h"
+#include "settings/SettingsDisk.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsPaths.h"
+
+namespace {
+
+// The settings file as it stands: empty when there is none, nothing when it cannot be read.
+std::optional<IniDocument> ReadSettingsDocument()
+{
+    const std::optional<std::string> bytes = ReadFileBytes(SettingsFilePath());
+    if (!bytes)
+        return std::nullopt;
+    return IniDocument::Parse(DecodeFileText(*bytes, AnsiFromWide));
+}
+
+}  // namespace
+
+std::string IniRead(const std::string& section, const std::string& key, const std::string& defaultValue)
+{
+    const std::optional<IniDocument> file = ReadSettingsDocument();
+    return file ? file->Get(section, key, defaultValue) : defaultValue;
+}
+
+void IniWrite(const std::string& section, const std::string& key, const std::string& value)
+{
+    std::optional<IniDocument> file = ReadSettingsDocument();
+    if (!file)
+        return;
+    file->Set(section, key, value);
+    ReplaceFileBytes(SettingsFilePath(), file->Serialise());
+}
+
+void LoadSettings()
+{
+    MigrateLegacySettings();
+    if (!FileFound(SettingsFilePath())) {
+        SetDefaults();
+        SaveSettings();
+        return;
+    }
+    gSettings = ReadSettings(ReadSettingsDocument().value_or(IniDocument{}));
+}
+
+void SaveSettings()
+{
+    EnsureSettingsFolder();
+    // A file that exists but cannot be read is left alone rather than replaced by one
+    // without the sections and keys it holds.
+    std::optional<IniDocument> file = ReadSettingsDocument();
+    if (!file)
+        return;
+    WriteSettings(gSettings, *file);
+    ReplaceFileBytes(SettingsFilePath(), file->Serialise());
+}
+
+std::string SettingsFolder()
+{
+    return SettingsFolderFor(EnvironmentVariable("APPDATA"), ModuleFileName());
+}
+
+std::string SettingsFilePath()
+{
+    return SettingsFileIn(SettingsFolder());
+}
+
+void EnsureSettingsFolder()
+{
+    const std::string folder = SettingsFolder();
+    if (!FolderFound(folder))
+        CreateDirectoryA(folder.c_str(), nullptr);
+}
+
+void MigrateLegacySettings()
+{
+    const std::string target = SettingsFilePath();
+    if (FileFound(target))
+        return;
+    const std::string legacy = LegacySettingsFileFor(EnvironmentVariable("APPDATA"));
+    if (!FileFound(legacy))
+        return;
+    EnsureSettingsFolder();
+    // Never over a file of ours, even one too hidden to be found above.
+    CopyFileA(legacy.c_str(), target.c_str(), TRUE);
+}
+
+std::string ExePath()
+{
+    return ExePathFor(ModuleFileName());
+}
