@@ -1,0 +1,65 @@
+#include "tests/e2e/driver/E2eTest.h"
+
+#include "tests/e2e/driver/Files.h"
+#include "tests/e2e/driver/Input.h"
+#include "tests/e2e/driver/Wait.h"
+
+#include <stdexcept>
+
+std::string IniText(std::initializer_list<std::string> lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+void Require(bool condition, const std::string& what)
+{
+    if (!condition)
+        throw std::runtime_error(what);
+}
+
+void E2eTest::WriteSettings(const std::string& text) { WriteFileBytes(sandbox.SettingsPath(), text); }
+
+Program& E2eTest::Launch() { return LaunchWith(sandbox.AppData()); }
+
+Program& E2eTest::LaunchWith(const std::optional<std::string>& appData)
+{
+    program = std::make_unique<Program>(sandbox.ExePath(), appData);
+    return *program;
+}
+
+TrayIcon E2eTest::LaunchToTray()
+{
+    Launch();
+    Require(program->WaitForIdle(kStartTimeoutMs), "the program did not finish starting");
+    const auto icon = WaitForHalcyraIcon(kStartTimeoutMs);
+    Require(icon.has_value(), "no Halcyra icon appeared in the tray");
+    Require(program->MainWindow() != nullptr, "the program has no main window titled Halcyra");
+    return *icon;
+}
+
+HWND E2eTest::OpenTrayMenu()
+{
+    const auto icon = WaitForHalcyraIcon(kActionTimeoutMs);
+    Require(icon.has_value(), "no Halcyra icon to click");
+    RightClickIcon(*icon);
+    HWND menu = nullptr;
+    WaitUntil([&] { return (menu = program->VisiblePopupMenu()) != nullptr; }, kActionTimeoutMs);
+    Require(menu != nullptr, "the tray menu did not open");
+    return menu;
+}
+
+void E2eTest::ChooseFromTrayMenu(WORD mnemonicKey)
+{
+    const HWND menu = OpenTrayMenu();
+    PressChord({mnemonicKey});
+    Require(WaitUntil([&] { return !IsWindowVisible(menu); }, kActionTimeoutMs), "the tray menu did not close");
+}
+
+void E2eTest::ExitFromTrayMenu()
+{
+    ChooseFromTrayMenu('X');
+    Require(program->WaitForExit(kActionTimeoutMs), "the program did not end after Exit");
+}

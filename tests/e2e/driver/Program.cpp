@@ -1,0 +1,154 @@
+#include "tests/e2e/driver/Program.h"
+
+#include "tests/e2e/driver/Tray.h"
+#include "tests/e2e/driver/Wait.h"
+
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+
+// The driver's environment with APPDATA replaced (or removed), as a CreateProcess block.
+std::string EnvironmentWith(const std::optional<std::string>& appData)
+{
+    std::string block;
+    char* strings = GetEnvironmentStringsA();
+    for (const char* entry = strings; *entry; entry += std::strlen(entry) + 1) {
+        if (_strnicmp(entry, "APPDATA=", 8) != 0)
+            block.append(entry).push_back('\0');
+    }
+    FreeEnvironmentStringsA(strings);
+    if (appData)
+        block.append("APPDATA=" + *appData).push_back('\0');
+    block.push_back('\0');
+    return block;
+}
+
+struct WindowsOfProcess {
+    DWORD processId;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM param)
+{
+    auto* wanted = reinterpret_cast<WindowsOfProcess*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == wanted->processId)
+        wanted->windows.push_back(window);
+    return TRUE;
+}
+
+}  // namespace
+
+std::string ClassOf(HWND window)
+{
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string TextOf(HWND window)
+{
+    char text[4096] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+Program::Program(const std::string& exePath, const std::optional<std::string>& appData)
+{
+    job_.reset(CreateJobObjectA(nullptr, nullptr));
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    SetInformationJobObject(job_.get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
+
+    std::string commandLine = "\"" + exePath + "\"";
+    std::string environment = EnvironmentWith(appData);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
+                        environment.data(), nullptr, &startup, &info))
+        throw std::runtime_error("cannot start " + exePath);
+    process_.reset(info.hProcess);
+    id_ = info.dwProcessId;
+    AssignProcessToJobObject(job_.get(), info.hProcess);
+    ResumeThread(info.hThread);
+    CloseHandle(info.hThread);
+}
+
+Program::~Program()
+{
+    if (!HasExited()) {
+        TerminateProcess(process_.get(), 1);
+        WaitForExit(5000);
+    }
+    // A killed program cannot take its icon away; the tray only needs the owner's handle.
+    if (mainWindow_)
+        RemoveTrayIcon(mainWindow_, 1);
+}
+
+bool Program::HasExited() const { return WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0; }
+
+bool Program::WaitForExit(DWORD timeoutMs) const
+{
+    return WaitForSingleObject(process_.get(), timeoutMs) == WAIT_OBJECT_0;
+}
+
+DWORD Program::ExitCode() const
+{
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.get(), &code);
+    return code;
+}
+
+bool Program::WaitForIdle(DWORD timeoutMs) const
+{
+    return WaitForInputIdle(process_.get(), timeoutMs) == 0;
+}
+
+std::vector<HWND> Program::TopLevelWindows() const
+{
+    WindowsOfProcess found{id_, {}};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&found));
+    return found.windows;
+}
+
+HWND Program::MainWindow()
+{
+    if (!mainWindow_) {
+        for (HWND window : TopLevelWindows()) {
+            if (TextOf(window) == "Halcyra" && ClassOf(window) != "#32770")
+                mainWindow_ = window;
+        }
+    }
+    return mainWindow_;
+}
+
+HWND Program::FlashWindow() const
+{
+    for (HWND window : TopLevelWindows()) {
+        if (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED)
+            return window;
+    }
+    return nullptr;
+}
+
+std::vector<HWND> Program::VisibleDialogs() const
+{
+    std::vector<HWND> dialogs;
+    for (HWND window : TopLevelWindows()) {
+        if (ClassOf(window) == "#32770" && IsWindowVisible(window))
+            dialogs.push_back(window);
+    }
+    return dialogs;
+}
+
+HWND Program::VisiblePopupMenu() const
+{
+    for (HWND window : TopLevelWindows()) {
+        if (ClassOf(window) == "#32768" && IsWindowVisible(window))
+            return window;
+    }
+    return nullptr;
+}

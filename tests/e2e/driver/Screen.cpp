@@ -1,0 +1,92 @@
+#include "tests/e2e/driver/Screen.h"
+
+#include "tests/e2e/driver/Files.h"
+#include "tests/e2e/driver/Options.h"
+#include "tests/e2e/driver/Wait.h"
+
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+
+std::string Quoted(const std::string& unixPath) { return "'" + unixPath + "'"; }
+
+std::string UniqueUnixPath(const std::string& suffix)
+{
+    static int counter = 0;
+    return Options().evidenceDir + "/.capture-" + std::to_string(GetCurrentProcessId()) + "-" +
+           std::to_string(++counter) + suffix;
+}
+
+std::string CropGeometry(const RECT& area)
+{
+    return std::to_string(area.right - area.left) + "x" + std::to_string(area.bottom - area.top) + "+" +
+           std::to_string(area.left) + "+" + std::to_string(area.top);
+}
+
+// Reads a binary PPM (P6, maxval 255) as ImageMagick writes it.
+std::optional<Image> ParsePpm(const std::string& bytes)
+{
+    Image image;
+    int maxValue = 0, consumed = 0;
+    if (std::sscanf(bytes.c_str(), "P6 %d %d %d%n", &image.width, &image.height, &maxValue, &consumed) != 3 ||
+        maxValue != 255)
+        return std::nullopt;
+    const size_t pixels = static_cast<size_t>(image.width) * image.height * 3;
+    const size_t start = static_cast<size_t>(consumed) + 1;
+    if (bytes.size() < start + pixels)
+        return std::nullopt;
+    image.rgb.assign(bytes.begin() + start, bytes.begin() + start + pixels);
+    return image;
+}
+
+}  // namespace
+
+COLORREF Image::Pixel(int x, int y) const
+{
+    const size_t at = (static_cast<size_t>(y) * width + x) * 3;
+    return RGB(rgb[at], rgb[at + 1], rgb[at + 2]);
+}
+
+bool RunUnixCommand(const std::string& shellCommand, DWORD timeoutMs)
+{
+    std::filesystem::create_directories(WindowsPathOfUnix(Options().evidenceDir));
+    const std::string marker = UniqueUnixPath(".done");
+    std::string commandLine = "/bin/sh -c \"" + shellCommand + "; touch " + Quoted(marker) + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return false;
+    if (info.hProcess)
+        CloseHandle(info.hProcess);
+    if (info.hThread)
+        CloseHandle(info.hThread);
+    const std::string markerPath = WindowsPathOfUnix(marker);
+    const bool finished = WaitUntil([&] { return FileExists(markerPath); }, timeoutMs);
+    DeleteFileA(markerPath.c_str());
+    return finished;
+}
+
+std::optional<Image> CaptureScreen(const RECT& area)
+{
+    const std::string file = UniqueUnixPath(".ppm");
+    if (!RunUnixCommand("import -window root -crop " + CropGeometry(area) + " +repage ppm:" + Quoted(file), 10000))
+        return std::nullopt;
+    const std::string path = WindowsPathOfUnix(file);
+    const auto bytes = ReadFileBytes(path);
+    DeleteFileA(path.c_str());
+    return bytes ? ParsePpm(*bytes) : std::nullopt;
+}
+
+void SaveEvidence(const std::string& name)
+{
+    RunUnixCommand("import -window root " + Quoted(Options().evidenceDir + "/" + name + ".png"), 10000);
+}
+
+void SaveEvidence(const std::string& name, const RECT& area)
+{
+    RunUnixCommand("import -window root -crop " + CropGeometry(area) + " +repage " +
+                       Quoted(Options().evidenceDir + "/" + name + ".png"),
+                   10000);
+}
