@@ -1,7 +1,6 @@
 #include "app/TrayModel.h"
 
 #include <algorithm>
-#include <cstring>
 
 std::string TrayTipText(bool active)
 {
@@ -12,19 +11,19 @@ std::string HotkeySuffix(int32_t mod, int32_t key, const SystemKeyName& systemNa
 {
     if (key == 0)
         return {};
-    return "\t" + HotkeyText(mod, key, systemName);
+    return std::string("\t").append(HotkeyText(mod, key, systemName));
 }
 
 TrayMenuState MenuState(bool active, const Settings& s, const SystemKeyName& systemName)
 {
-    return {StartCaption + HotkeySuffix(s.StartMod, s.StartKey, systemName),
-            StopCaption + HotkeySuffix(s.StopMod, s.StopKey, systemName), !active, active};
+    return {std::string(StartCaption).append(HotkeySuffix(s.StartMod, s.StartKey, systemName)),
+            std::string(StopCaption).append(HotkeySuffix(s.StopMod, s.StopKey, systemName)), !active, active};
 }
 
-void FillTipField(char (&field)[TrayTipSize], const std::string& tip)
+void FillTipField(std::span<char, TrayTipSize> field, const std::string& tip)
 {
     const std::size_t length = std::min(tip.size(), TrayTipSize - 1);
-    std::memset(field, ' ', TrayTipSize);
-    std::memcpy(field, tip.data(), length);
+    std::fill(field.begin(), field.end(), ' ');
+    std::copy_n(tip.begin(), length, field.begin());
     field[length] = '\0';
 }

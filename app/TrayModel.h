@@ -1,5 +1,7 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "hotkeys/HotkeyText.h"
@@ -33,4 +35,4 @@ struct TrayMenuState {
 TrayMenuState MenuState(bool active, const Settings& settings, const SystemKeyName& systemName);
 
 // The shell's tip field: the text, a NUL, and spaces up to the end of the field.
-void FillTipField(char (&field)[TrayTipSize], const std::string& tip);
+void FillTipField(std::span<char, TrayTipSize> field, const std::string& tip);

@@ -21,6 +21,6 @@ std::string HotkeyFailureReport(const std::vector<HotkeyRegistration>& refused,
     std::string report =
         "These hotkeys could not be registered (probably already used by another program):\r\n\r\n";
     for (const HotkeyRegistration& r : refused)
-        report += "  " + HotkeyText(r.mods, r.key, systemName) + r.label + "\r\n";
+        report.append("  ").append(HotkeyText(r.mods, r.key, systemName)).append(r.label).append("\r\n");
     return report + "\r\nChoose different ones in Settings.";
 }

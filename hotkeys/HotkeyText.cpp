@@ -16,6 +16,11 @@ bool InRange(int32_t key, int32_t first, int32_t last)
     return key >= first && key <= last;
 }
 
+std::string Numbered(std::string prefix, int32_t number)
+{
+    return prefix.append(std::to_string(number));
+}
+
 }  // namespace
 
 std::string KeyName(int32_t key, const SystemKeyName& systemName)
@@ -23,15 +28,15 @@ std::string KeyName(int32_t key, const SystemKeyName& systemName)
     if (InRange(key, '0', '9') || InRange(key, 'A', 'Z'))
         return std::string(1, static_cast<char>(key));
     if (InRange(key, 112, 135))
-        return "F" + std::to_string(key - 111);
+        return Numbered("F", key - 111);
     if (InRange(key, 96, 105))
-        return "Num" + std::to_string(key - 96);
+        return Numbered("Num", key - 96);
     for (const auto& [code, name] : NamedKeys) {
         if (code == key)
             return name;
     }
     std::string name = systemName(key);
-    return name.empty() ? "Key" + std::to_string(key) : name;
+    return name.empty() ? Numbered("Key", key) : name;
 }
 
 std::string HotkeyText(int32_t mods, int32_t key, const SystemKeyName& systemName)
