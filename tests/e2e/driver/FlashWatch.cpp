@@ -29,10 +29,14 @@ std::vector<FlashSighting> WatchFlashes(HWND flash, DWORD forMs)
     std::vector<FlashSighting> sightings;
     const double end = NowMs() + forMs;
     bool showing = false;
+    bool first = true;
     for (double now = NowMs(); now < end; now = NowMs()) {
         const bool visible = IsWindowVisible(flash);
-        if (visible && !showing)
+        if (visible && !showing) {
             sightings.push_back(Sight(flash, now));
+            sightings.back().showEdgeSeen = !first;
+        }
+        first = false;
         if (!visible && showing)
             sightings.back().hiddenMs = now;
         showing = visible;

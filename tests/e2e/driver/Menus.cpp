@@ -32,13 +32,6 @@ std::vector<MenuItem> ExpectedTrayMenu(bool active, const std::string& startCapt
     };
 }
 
-RECT RectOf(HWND window)
-{
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
 ReferenceMenu::ReferenceMenu(const std::vector<MenuItem>& items, POINT at) : menu_(CreatePopupMenu())
 {
     for (size_t i = 0; i < items.size(); ++i) {

@@ -38,5 +38,3 @@ private:
     HWND popup_ = nullptr;
     std::thread thread_;
 };
-
-RECT RectOf(HWND window);

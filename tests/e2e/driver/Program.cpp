@@ -55,6 +55,13 @@ std::string TextOf(HWND window)
     return text;
 }
 
+RECT RectOf(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
 Program::Program(const std::string& exePath, const std::optional<std::string>& appData)
 {
     job_.reset(CreateJobObjectA(nullptr, nullptr));

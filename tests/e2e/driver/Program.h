@@ -40,3 +40,4 @@ private:
 
 std::string ClassOf(HWND window);
 std::string TextOf(HWND window);
+RECT RectOf(HWND window);

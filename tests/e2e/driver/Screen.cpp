@@ -71,7 +71,7 @@ bool RunUnixCommand(const std::string& shellCommand, DWORD timeoutMs)
 std::optional<Image> CaptureScreen(const RECT& area)
 {
     const std::string file = UniqueUnixPath(".ppm");
-    if (!RunUnixCommand("import -window root -crop " + CropGeometry(area) + " +repage ppm:" + Quoted(file), 10000))
+    if (!RunUnixCommand("import -window root -crop " + CropGeometry(area) + " +repage -depth 8 ppm:" + Quoted(file), 10000))
         return std::nullopt;
     const std::string path = WindowsPathOfUnix(file);
     const auto bytes = ReadFileBytes(path);
