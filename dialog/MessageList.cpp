@@ -21,8 +21,8 @@ std::string WithoutCarriageReturns(std::string_view text)
     return result;
 }
 
-}  // namespace
-
+// Carriage returns removed, split at line feeds, each line trimmed of spaces; blank
+// lines are left out.
 std::vector<std::string> MessageLines(std::string_view text)
 {
     const std::string plain = WithoutCarriageReturns(text);
@@ -37,6 +37,8 @@ std::vector<std::string> MessageLines(std::string_view text)
     }
     return lines;
 }
+
+}  // namespace
 
 MessageList::MessageList(std::vector<std::string> entries) : entries_(std::move(entries)) {}
 

@@ -37,7 +37,3 @@ private:
     std::vector<std::string> entries_;
     std::optional<std::size_t> selected_;
 };
-
-// Carriage returns removed, split at line feeds, each line trimmed of spaces; blank
-// lines are left out.
-std::vector<std::string> MessageLines(std::string_view text);

@@ -5,80 +5,55 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-PreviewControls Controls(const std::vector<std::string>& messages)
+const std::vector<std::string> kThree{"a", "b", "c"};
+
+PreviewControls Controls(std::span<const std::string> messages = kThree)
 {
-    PreviewControls c;
-    c.messages = messages;
-    c.sizeMinText = "20";
-    c.sizeMaxText = "20";
-    c.durationText = "100";
-    c.color = 0x00FF00;
-    c.fontName = "Tahoma";
-    c.bold = true;
-    c.opacity = 200;
-    c.allMonitors = true;
-    return c;
+    return {messages, std::nullopt, "20", "20", "100", false, 0x00FF00, "Tahoma", true, 200, true};
 }
 
 }  // namespace
 
-TEST(PlanPreview, PassesTheControlValuesThrough)
+TEST(PlanPreview, FlashesTheSelectedEntryWithTheControlValues)
 {
-    const std::vector<std::string> messages{"a", "b"};
-    PreviewControls c = Controls(messages);
+    PreviewControls c = Controls();
     c.selected = 1;
     ScriptedRandom draws{0.0f};
     const PreviewValues v = PlanPreview(c);
-    EXPECT_EQ(v.sText, "b");
-    EXPECT_EQ(v.sFont, "Tahoma");
-    EXPECT_EQ(v.lSize, 20);
-    EXPECT_TRUE(v.bBold);
-    EXPECT_EQ(v.lColor, 0x00FF00);
-    EXPECT_EQ(v.lOpacity, 200);
-    EXPECT_TRUE(v.bAllMonitors);
-    EXPECT_EQ(v.lDurationMs, 100);
     EXPECT_EQ(draws.DrawsTaken(), 1u);  // the size only
-}
-
-TEST(PlanPreview, PicksAMessageAtRandomOnlyWhenNoneIsSelected)
-{
-    const std::vector<std::string> three{"a", "b", "c"};
-    ScriptedRandom draws{0.99f, 0.0f, 0.34f, 0.0f, 0.0f};
-    EXPECT_EQ(PlanPreview(Controls(three)).sText, "c");
-    EXPECT_EQ(PlanPreview(Controls(three)).sText, "b");
-    EXPECT_EQ(PlanPreview(Controls({})).sText, "Preview message");
-    EXPECT_EQ(draws.DrawsTaken(), 5u);
+    EXPECT_EQ(std::tie(v.sText, v.sFont, v.lSize, v.bBold, v.lColor, v.lOpacity, v.bAllMonitors, v.lDurationMs),
+              std::make_tuple("b", "Tahoma", 20, true, 0x00FF00, 200, true, 100));
 }
 
 TEST(PlanPreview, DrawsTheMessageThenTheSizeThenTheColour)
 {
-    const std::vector<std::string> two{"a", "b"};
-    PreviewControls c = Controls(two);
-    c.sizeMinText = "50";
+    PreviewControls c = Controls();
+    c.sizeMinText = "50";  // above the maximum: the size is drawn from 20 to 50
     c.randomColor = true;
-    ScriptedRandom draws{0.5f, 0.0f, 1.0f / 256, 2.0f / 256, 3.0f / 256};
-    const PreviewValues v = PlanPreview(c);
-    EXPECT_EQ(v.sText, "b");
-    EXPECT_EQ(v.lSize, 20);  // bounds in either order: 20 to 50
+    ScriptedRandom draws{0.99f, 0.5f, 1.0f / 256, 2.0f / 256, 3.0f / 256, 0.34f, 0.0f, 0.0f, 0.0f, 0.0f};
+    PreviewValues v = PlanPreview(c);
+    EXPECT_EQ(v.sText, "c");
+    EXPECT_EQ(v.lSize, 35);
     EXPECT_EQ(v.lColor, 1 + 2 * 256 + 3 * 65536);
-    EXPECT_EQ(draws.DrawsTaken(), 5u);
+    EXPECT_EQ(PlanPreview(c).sText, "b");
+    EXPECT_EQ(draws.DrawsTaken(), 10u);
 }
 
 TEST(PlanPreview, UnreadableOrOutOfRangeBoxesLandOnTheirBounds)
 {
-    const std::vector<std::string> none;
-    PreviewControls c = Controls(none);
+    PreviewControls c = Controls({});
     c.sizeMinText = "abc";
     c.durationText = "5";
     ScriptedRandom draws{0.0f, 0.999f};
     PreviewValues v = PlanPreview(c);
+    EXPECT_EQ(v.sText, "Preview message");
     EXPECT_EQ(v.lSize, 6);
     EXPECT_EQ(v.lDurationMs, 10);
-
     c.sizeMinText = "1e9";
     c.durationText = "99999";
     v = PlanPreview(c);
