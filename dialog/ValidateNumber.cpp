@@ -8,7 +8,7 @@ namespace {
 // depends on how a double would approximate a long text.
 struct Decimal {
     bool negative = false;
-    bool beyondBounds = false; // the whole part is too long for any 32-bit bound
+    bool beyondBounds = false;
     int64_t whole = 0;         // magnitude of the part before the point
     std::string_view fraction; // digits after the point
 };
