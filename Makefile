@@ -5,7 +5,7 @@ BUILD   ?= build
 JOBS    ?= $(shell nproc)
 XVFB    := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: run test deps native win64 win32 test-native test-win64 clean
+.PHONY: run test deps native win64 win32 test-native test-win64 measure clean
 
 run: deps win64
 	WINEDEBUG=-all wine $(BUILD)/win64/halcyra.exe
@@ -33,6 +33,14 @@ test-native: native
 
 test-win64: win64
 	$(XVFB) scripts/wine-session.sh ctest --test-dir $(BUILD)/win64 --output-on-failure
+
+# Benchmarks, not tests: how long messages stay on the X display (map to unmap, 55
+# flashes at DurationMs 100 and at 10) and the program's CPU use at rest, stopped and
+# active. Prints the figures; takes about four minutes.
+measure: deps win64
+	cmake -S tests/e2e/measure -B $(BUILD)/measure -G Ninja
+	cmake --build $(BUILD)/measure
+	$(XVFB) scripts/wine-session.sh tests/e2e/measure/measure.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

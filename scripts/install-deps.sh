@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build make g++ clang libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
-  wine64 xvfb xauth openbox xdotool x11-utils imagemagick
+  wine64 xvfb xauth openbox xdotool x11-utils imagemagick libx11-dev
 )
 
 missing=()
