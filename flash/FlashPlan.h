@@ -1,0 +1,68 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// What one flash looks like and where it goes, decided without touching the system.
+
+inline constexpr uint8_t DefaultCharSet = 1;
+// Every pixel is either the text colour or the colour key: no blended glyph edges that
+// would show as a magenta fringe around the letters.
+inline constexpr uint8_t NonAntialiasedQuality = 3;
+
+// The fields of the system's font description that a flash sets; all others are 0.
+struct FlashFont {
+    int32_t Height = 0;  // negative: the character height in pixels
+    int32_t Weight = 0;
+    uint8_t CharSet = DefaultCharSet;
+    uint8_t Quality = NonAntialiasedQuality;
+    std::array<char, 32> FaceName{};  // ANSI bytes, always 0-terminated
+
+    bool operator==(const FlashFont&) const = default;
+};
+
+// logPixelsY is the vertical resolution of the DC the text is drawn on.
+FlashFont DescribeFlashFont(const std::string& sFont, int32_t lSize, bool bBold, int32_t logPixelsY);
+
+// The colour the text is drawn in: never the window's colour key.
+int32_t FlashTextColor(int32_t lColor);
+
+// The window's constant alpha: never so low that a flash is invisible.
+int32_t FlashAlpha(int32_t lOpacity);
+
+struct FlashSize {
+    int32_t Width = 0;
+    int32_t Height = 0;
+
+    bool operator==(const FlashSize&) const = default;
+};
+
+// The window around a text of extent (cx, cy): a 4-pixel margin on every side.
+FlashSize FlashWindowSize(int32_t cx, int32_t cy);
+
+struct FlashArea {
+    int32_t X = 0;
+    int32_t Y = 0;
+    int32_t Width = 0;
+    int32_t Height = 0;
+
+    bool operator==(const FlashArea&) const = default;
+};
+
+// Answers one GetSystemMetrics index.
+using SystemMetric = std::function<int32_t(int32_t index)>;
+
+// The rectangle a flash may land in: the bounding box of all monitors, or the primary screen.
+FlashArea FlashAreaFromMetrics(bool bAllMonitors, const SystemMetric& metric);
+
+struct FlashPoint {
+    int32_t X = 0;
+    int32_t Y = 0;
+
+    bool operator==(const FlashPoint&) const = default;
+};
+
+// A random top-left corner, x drawn before y. A window larger than the area starts at its
+// left (or top) edge.
+FlashPoint PlaceFlash(const FlashArea& area, const FlashSize& size);
