@@ -26,14 +26,31 @@ settings() {
     'M4=Stay focused' 'M5=Drink some water'
 }
 
-# Starts the program with its own application-data folder holding settings.ini from stdin.
+# Starts the program with its own application-data folder holding settings.ini from
+# stdin. Not in a pipeline: it sets pid for the caller.
 start_program() {
   local appdata=$work/$1
   mkdir -p "$appdata/Halcyra"
   cat > "$appdata/Halcyra/settings.ini"
   local windows_appdata="Z:${appdata//\//\\}"
   APPDATA=$windows_appdata wine "$exe" >/dev/null 2>&1 &
-  pid=$!
+  pid=$(process_with_appdata "$windows_appdata")
+}
+
+# The launcher hands the program to a process of its own, whose first argument is the
+# exe; it is told from other runs by the unique APPDATA in its environment.
+process_with_appdata() {
+  local p try
+  for try in $(seq 100); do
+    for p in $(pgrep -f 'halcyra\.exe' || true); do
+      if tr '\0' '\n' < "/proc/$p/cmdline" 2>/dev/null | head -n 1 | grep 'halcyra\.exe$' >/dev/null &&
+         tr '\0' '\n' < "/proc/$p/environ" 2>/dev/null | grep -xF "APPDATA=$1" >/dev/null; then
+        echo "$p"
+        return
+      fi
+    done
+    sleep 0.1
+  done
 }
 
 stop_program() {
@@ -46,7 +63,7 @@ stop_program() {
 server_pid() {
   local p
   for p in $(pgrep -x wineserver64 || true); do
-    if tr '\0' '\n' < "/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+    if tr '\0' '\n' < "/proc/$p/environ" 2>/dev/null | grep -xF "WINEPREFIX=$WINEPREFIX" >/dev/null; then
       echo "$p"
       return
     fi
@@ -60,7 +77,7 @@ measure_flashes() {
   "$flash_times" "$flashes" 120 "$duration" > "$work/flashes.txt" &
   watcher=$!
   until grep -q watching "$work/flashes.txt" 2>/dev/null; do sleep 0.1; done
-  settings '[Timing]' 'IntervalMin=1' 'IntervalMax=1' "DurationMs=$duration" | start_program "flashes-$duration"
+  start_program "flashes-$duration" < <(settings '[Timing]' 'IntervalMin=1' 'IntervalMax=1' "DurationMs=$duration")
   wait "$watcher" || true
   watcher=""
   stop_program
@@ -86,7 +103,7 @@ measure_cpu() {
 measure_flashes 100
 measure_flashes 10
 
-settings | sed 's/^StartActive=1/StartActive=0/' | start_program cpu-stopped
+start_program cpu-stopped < <(settings | sed 's/^StartActive=1/StartActive=0/')
 measure_cpu "while stopped"
-settings | start_program cpu-active
+start_program cpu-active < <(settings)
 measure_cpu "while active, default timing"
