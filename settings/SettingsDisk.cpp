@@ -89,6 +89,10 @@ std::optional<std::string> ReadFileBytes(const std::string& path)
 
 bool ReplaceFileBytes(const std::string& path, std::string_view bytes)
 {
+    // Windows refuses to move anything over a read-only file; Wine does not, so ask.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return false;
     const std::string temporary = path + ".tmp";
     if (WriteNewFile(temporary, bytes) &&
         MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))

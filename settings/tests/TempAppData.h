@@ -1,0 +1,30 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+// Points APPDATA at a fresh empty folder while it lives, and removes what the settings
+// store may have put there afterwards.
+class TempAppData {
+public:
+    TempAppData();
+    ~TempAppData();
+    TempAppData(const TempAppData&) = delete;
+    TempAppData& operator=(const TempAppData&) = delete;
+
+    const std::string& Root() const { return root_; }
+    std::string OurFolder() const { return root_ + "\\Halcyra"; }
+    std::string OurFile() const { return OurFolder() + "\\settings.ini"; }
+    std::string LegacyFolder() const { return root_ + "\\Brindlewick"; }
+    std::string LegacyFile() const { return LegacyFolder() + "\\settings.ini"; }
+
+private:
+    std::string root_;
+    std::string previous_;
+    bool hadPrevious_ = false;
+};
+
+void WriteBytes(const std::string& path, std::string_view bytes);
+// The file's bytes, or "<missing>" when it cannot be opened.
+std::string ReadBytes(const std::string& path);
