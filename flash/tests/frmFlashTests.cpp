@@ -124,7 +124,7 @@ TEST_F(FlashWindow, NeverTakesTheFocus)
 
 TEST_F(FlashWindow, IsTheMeasuredTextPlusEightEachWay)
 {
-    const std::pair<int32_t, bool> fonts[] = {{28, true}, {28, false}, {48, true}, {6, false}};
+    const std::pair<int32_t, bool> fonts[] = {{28, false}, {48, true}, {6, false}};
     for (const auto& [size, bold] : fonts) {
         const std::string text = "You can do this";
         const Measured measured = MeasureAsFlash(text, "Arial", size, bold);
@@ -137,26 +137,24 @@ TEST_F(FlashWindow, IsTheMeasuredTextPlusEightEachWay)
     }
 }
 
-TEST_F(FlashWindow, LandsInsideTheChosenArea)
+TEST_F(FlashWindow, LandsInsideTheAreaOrAtTheLeftEdgeOfIt)
 {
+    const int virtualLeft = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int virtualTop = GetSystemMetrics(SM_YVIRTUALSCREEN);
     for (int i = 0; i < 20; ++i) {
         Show("Drink some water", 0xFFFFFF, 230, false);
         EXPECT_TRUE(Inside(WindowRectOf(Window()), 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
         Show("Drink some water", 0xFFFFFF, 230, true);
-        EXPECT_TRUE(Inside(WindowRectOf(Window()), GetSystemMetrics(SM_XVIRTUALSCREEN),
-                           GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN),
+        EXPECT_TRUE(Inside(WindowRectOf(Window()), virtualLeft, virtualTop, GetSystemMetrics(SM_CXVIRTUALSCREEN),
                            GetSystemMetrics(SM_CYVIRTUALSCREEN)));
     }
-}
 
-TEST_F(FlashWindow, ATextWiderThanTheAreaStartsAtItsLeftEdge)
-{
-    const std::string text(60, 'W');
-    const Measured measured = MeasureAsFlash(text, "Arial", 200, true);
+    const std::string wide(60, 'W');
+    const Measured measured = MeasureAsFlash(wide, "Arial", 200, true);
     ASSERT_GT(measured.Extent.cx + 8, GetSystemMetrics(SM_CXVIRTUALSCREEN));
-    Show(text, 0xFFFFFF, 230, true, 200, true);
+    Show(wide, 0xFFFFFF, 230, true, 200, true);
     const RECT rect = WindowRectOf(Window());
-    EXPECT_EQ(rect.left, GetSystemMetrics(SM_XVIRTUALSCREEN));
+    EXPECT_EQ(rect.left, virtualLeft);
     EXPECT_EQ(rect.right - rect.left, measured.Extent.cx + 8);
 }
 
