@@ -62,6 +62,18 @@ TEST_F(Flashing, StartedFromTheMenuAMessageFlashesEverySecondInAKeyedTopmostWind
     }
 }
 
+TEST_F(Flashing, StartActiveFlashesFromTheLaunchOn)
+{
+    WriteSettings(PredictableSettings(300, true));
+    LaunchToTray();
+    ASSERT_TRUE(WaitForHalcyraTip("Halcyra - running", kActionTimeoutMs));
+    const HWND flash = program->FlashWindow();
+    ASSERT_NE(flash, nullptr);
+
+    const auto sightings = WatchFlashes(flash, 2600);
+    EXPECT_GE(sightings.size(), 2u);
+}
+
 TEST_F(Flashing, TheTextIsDrawnInItsColourInsideAKeyedMargin)
 {
     WriteSettings(PredictableSettings(4000, false));

@@ -26,25 +26,27 @@ settings() {
     'M4=Stay focused' 'M5=Drink some water'
 }
 
-# Starts the program with its own application-data folder holding settings.ini from
-# stdin. Not in a pipeline: it sets pid for the caller.
+# Wine sets APPDATA from the prefix's registry, not from the Unix environment, so the
+# settings go where the program will look for them.
+settings_file=$(winepath -u "$(wine cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')")/Halcyra/settings.ini
+
+# Starts the program with settings.ini from stdin. Not in a pipeline: it sets pid for the
+# caller.
 start_program() {
-  local appdata=$work/$1
-  mkdir -p "$appdata/Halcyra"
-  cat > "$appdata/Halcyra/settings.ini"
-  local windows_appdata="Z:${appdata//\//\\}"
-  APPDATA=$windows_appdata wine "$exe" >/dev/null 2>&1 &
-  pid=$(process_with_appdata "$windows_appdata")
+  mkdir -p "$(dirname "$settings_file")"
+  cat > "$settings_file"
+  wine "$exe" >/dev/null 2>&1 &
+  pid=$(program_process)
 }
 
 # The launcher hands the program to a process of its own, whose first argument is the
-# exe; it is told from other runs by the unique APPDATA in its environment.
-process_with_appdata() {
+# exe; it is told from other sessions' programs by this session's prefix.
+program_process() {
   local p try
   for try in $(seq 100); do
     for p in $(pgrep -f 'halcyra\.exe' || true); do
       if tr '\0' '\n' < "/proc/$p/cmdline" 2>/dev/null | head -n 1 | grep 'halcyra\.exe$' >/dev/null &&
-         tr '\0' '\n' < "/proc/$p/environ" 2>/dev/null | grep -xF "APPDATA=$1" >/dev/null; then
+         tr '\0' '\n' < "/proc/$p/environ" 2>/dev/null | grep -xF "WINEPREFIX=$WINEPREFIX" >/dev/null; then
         echo "$p"
         return
       fi
@@ -55,7 +57,7 @@ process_with_appdata() {
 
 stop_program() {
   kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
+  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
   pid=""
 }
 
@@ -77,7 +79,7 @@ measure_flashes() {
   "$flash_times" "$flashes" 120 "$duration" > "$work/flashes.txt" &
   watcher=$!
   until grep -q watching "$work/flashes.txt" 2>/dev/null; do sleep 0.1; done
-  start_program "flashes-$duration" < <(settings '[Timing]' 'IntervalMin=1' 'IntervalMax=1' "DurationMs=$duration")
+  start_program < <(settings '[Timing]' 'IntervalMin=1' 'IntervalMax=1' "DurationMs=$duration")
   wait "$watcher" || true
   watcher=""
   stop_program
@@ -103,7 +105,7 @@ measure_cpu() {
 measure_flashes 100
 measure_flashes 10
 
-start_program cpu-stopped < <(settings | sed 's/^StartActive=1/StartActive=0/')
+start_program < <(settings | sed 's/^StartActive=1/StartActive=0/')
 measure_cpu "while stopped"
-start_program cpu-active < <(settings)
+start_program < <(settings)
 measure_cpu "while active, default timing"
