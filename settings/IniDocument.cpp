@@ -1,18 +1,12 @@
 #include "settings/IniDocument.h"
 
 #include <algorithm>
-#include <functional>
 
 namespace {
 
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-char FoldCase(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 std::string_view Trim(std::string_view text)
@@ -37,12 +31,18 @@ std::string_view Unquote(std::string_view text)
 // The lookup trims blanks and takes off one pair of quotes, so a value that starts or
 // ends with either is written inside a pair of double quotes to come back unchanged.
 // A line break would end the line and inject whatever follows as a new line.
-std::string EncodeValue(std::string_view value)
+void AppendValue(std::string& line, std::string_view value)
 {
-    std::string text(value);
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, ' ');
-    const bool needsQuotes = !text.empty() && (IsBlank(text.front()) || IsBlank(text.back()) || IsQuotePair(text));
-    return needsQuotes ? '"' + text + '"' : text;
+    const auto breaksLine = [](char c) { return c == '\r' || c == '\n' || c == '\0'; };
+    const auto isBlank = [&](char c) { return IsBlank(c) || breaksLine(c); };
+    const bool needsQuotes = !value.empty() && (isBlank(value.front()) || isBlank(value.back()) || IsQuotePair(value));
+    if (needsQuotes)
+        line += '"';
+    const std::size_t start = line.size();
+    line.append(value);
+    std::replace_if(line.begin() + static_cast<std::ptrdiff_t>(start), line.end(), breaksLine, ' ');
+    if (needsQuotes)
+        line += '"';
 }
 
 // Calls take(line) for every line, whatever its end: CRLF, LF or a lone CR. Like the
@@ -52,7 +52,7 @@ void ForEachLine(std::string_view text, Take take)
 {
     while (!text.empty()) {
         const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
-        std::string_view line = text.substr(0, end);
+        const std::string_view line = text.substr(0, end);
         take(line.substr(0, line.find('\0')));
         text.remove_prefix(std::min(end + 1, text.size()));
     }
@@ -60,29 +60,33 @@ void ForEachLine(std::string_view text, Take take)
 
 }  // namespace
 
-std::size_t IniDocument::CaseInsensitiveHash::operator()(std::string_view text) const
+std::optional<std::string_view> IniDocument::Line::Value() const
 {
-    std::size_t hash = 14695981039346656037ull;
-    for (char c : text)
-        hash = (hash ^ static_cast<unsigned char>(FoldCase(c))) * 1099511628211ull;
-    return hash;
+    if (equals == std::string::npos)
+        return std::nullopt;
+    return std::string_view(text).substr(equals + 1);
 }
 
-bool IniDocument::CaseInsensitiveEqual::operator()(std::string_view a, std::string_view b) const
+std::optional<std::size_t> IniDocument::Section::FindLine(std::string_view key) const
 {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return FoldCase(x) == FoldCase(y); });
+    return firstLine.Find(key, [this](std::size_t i) { return lines[i].Name(); });
 }
 
 void IniDocument::Section::Add(Line line)
 {
-    firstLine.try_emplace(line.name, lines.size());
     lines.push_back(std::move(line));
+    firstLine.Add(lines.size() - 1, [this](std::size_t i) { return lines[i].Name(); });
+}
+
+std::optional<std::size_t> IniDocument::FindSection(std::string_view name) const
+{
+    return firstSection_.Find(name, [this](std::size_t i) { return std::string_view(sections_[i].name); });
 }
 
 void IniDocument::AddSection(std::string name, bool hasHeader)
 {
-    firstSection_.try_emplace(name, sections_.size());
     sections_.push_back(Section{std::move(name), hasHeader, {}, {}});
+    firstSection_.Add(sections_.size() - 1, [this](std::size_t i) { return std::string_view(sections_[i].name); });
 }
 
 IniDocument IniDocument::Parse(std::string_view text)
@@ -100,34 +104,34 @@ IniDocument IniDocument::Parse(std::string_view text)
         if (doc.sections_.empty())
             doc.AddSection("", false);
         const std::size_t equals = line.find('=');
-        Line entry{std::string(Trim(line.substr(0, equals))), std::nullopt};
-        if (equals != std::string_view::npos)
-            entry.value = std::string(Trim(line.substr(equals + 1)));
+        Line entry;
+        if (equals == std::string_view::npos) {
+            entry.text = line;
+        } else {
+            const std::string_view name = Trim(line.substr(0, equals));
+            entry.text.reserve(line.size());
+            entry.text.append(name).append("=").append(Trim(line.substr(equals + 1)));
+            entry.equals = name.size();
+        }
         doc.sections_.back().Add(std::move(entry));
     });
     return doc;
 }
 
-const IniDocument::Section* IniDocument::FindSection(std::string_view name) const
-{
-    const auto found = firstSection_.find(name);
-    return found == firstSection_.end() ? nullptr : &sections_[found->second];
-}
-
 bool IniDocument::HasSection(std::string_view section) const
 {
-    return FindSection(section) != nullptr;
+    return FindSection(section).has_value();
 }
 
 std::optional<std::string> IniDocument::Find(std::string_view section, std::string_view key) const
 {
-    const Section* found = FindSection(section);
-    if (!found)
+    const std::optional<std::size_t> s = FindSection(section);
+    if (!s)
         return std::nullopt;
-    const auto line = found->firstLine.find(key);
-    if (line == found->firstLine.end())
+    const std::optional<std::size_t> line = sections_[*s].FindLine(key);
+    if (!line)
         return std::nullopt;
-    const std::optional<std::string>& value = found->lines[line->second].value;
+    const std::optional<std::string_view> value = sections_[*s].lines[*line].Value();
     if (!value)
         return std::nullopt;
     return std::string(Unquote(*value).substr(0, kMaxValueLength));
@@ -135,14 +139,15 @@ std::optional<std::string> IniDocument::Find(std::string_view section, std::stri
 
 std::string IniDocument::Get(std::string_view section, std::string_view key, std::string_view fallback) const
 {
-    return Find(section, key).value_or(std::string(fallback));
+    std::optional<std::string> value = Find(section, key);
+    return value ? std::move(*value) : std::string(fallback);
 }
 
 IniDocument::Section& IniDocument::SectionToWrite(std::string_view name)
 {
-    const auto found = firstSection_.find(name);
-    if (found != firstSection_.end())
-        return sections_[found->second];
+    const std::optional<std::size_t> found = FindSection(name);
+    if (found)
+        return sections_[*found];
     AddSection(std::string(name), true);
     return sections_.back();
 }
@@ -150,35 +155,41 @@ IniDocument::Section& IniDocument::SectionToWrite(std::string_view name)
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value)
 {
     Section& target = SectionToWrite(section);
-    std::string encoded = EncodeValue(value);
-    const auto line = target.firstLine.find(key);
-    if (line != target.firstLine.end())
-        target.lines[line->second].value = std::move(encoded);
-    else
-        target.Add(Line{std::string(key), std::move(encoded)});
+    const std::optional<std::size_t> found = target.FindLine(key);
+    Line& line = found ? target.lines[*found] : target.lines.emplace_back();
+    std::string text;
+    text.reserve(key.size() + value.size() + 3);
+    text.append(found ? line.Name() : key).append("=");
+    line.equals = text.size() - 1;
+    AppendValue(text, value);
+    line.text = std::move(text);
+    if (!found)
+        target.firstLine.Add(target.lines.size() - 1, [&target](std::size_t i) { return target.lines[i].Name(); });
 }
 
 void IniDocument::DeleteSection(std::string_view section)
 {
-    const CaseInsensitiveEqual same;
-    std::erase_if(sections_, [&](const Section& s) { return s.hasHeader && same(s.name, section); });
-    firstSection_.clear();
+    std::erase_if(sections_, [&](const Section& s) { return s.hasHeader && NameIndex::SameName(s.name, section); });
+    firstSection_.Clear();
     for (std::size_t i = 0; i < sections_.size(); ++i)
-        firstSection_.try_emplace(sections_[i].name, i);
+        firstSection_.Add(i, [this](std::size_t j) { return std::string_view(sections_[j].name); });
 }
 
 std::string IniDocument::Serialise() const
 {
+    std::size_t size = 0;
+    for (const Section& section : sections_) {
+        size += section.name.size() + 4;
+        for (const Line& line : section.lines)
+            size += line.text.size() + 2;
+    }
     std::string text;
+    text.reserve(size);
     for (const Section& section : sections_) {
         if (section.hasHeader)
             text.append("[").append(section.name).append("]\r\n");
-        for (const Line& line : section.lines) {
-            text.append(line.name);
-            if (line.value)
-                text.append("=").append(*line.value);
-            text.append("\r\n");
-        }
+        for (const Line& line : section.lines)
+            text.append(line.text).append("\r\n");
     }
     return text;
 }

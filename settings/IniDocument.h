@@ -1,9 +1,10 @@
 #pragma once
+#include "settings/NameIndex.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 // An INI file held in memory, read and written the way the system's profile functions
@@ -35,34 +36,29 @@ public:
     std::string Serialise() const;
 
 private:
-    struct CaseInsensitiveHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const;
-    };
-    struct CaseInsensitiveEqual {
-        using is_transparent = void;
-        bool operator()(std::string_view a, std::string_view b) const;
-    };
-    // Name to the position of its first occurrence.
-    using FirstIndex = std::unordered_map<std::string, std::size_t, CaseInsensitiveHash, CaseInsensitiveEqual>;
-
+    // One line as it is written back: "name=value", or a name alone.
     struct Line {
-        std::string name;
-        std::optional<std::string> value;  // as it stands in the file, quotes included
+        std::string text;
+        std::size_t equals = std::string::npos;
+
+        std::string_view Name() const { return std::string_view(text).substr(0, equals); }
+        std::optional<std::string_view> Value() const;
     };
+
     struct Section {
         std::string name;
         bool hasHeader = true;  // false only for the lines before the first header
         std::vector<Line> lines;
-        FirstIndex firstLine;
+        NameIndex firstLine;
 
+        std::optional<std::size_t> FindLine(std::string_view key) const;
         void Add(Line line);
     };
 
-    const Section* FindSection(std::string_view name) const;
+    std::optional<std::size_t> FindSection(std::string_view name) const;
     Section& SectionToWrite(std::string_view name);
     void AddSection(std::string name, bool hasHeader);
 
     std::vector<Section> sections_;
-    FirstIndex firstSection_;
+    NameIndex firstSection_;
 };
