@@ -1,7 +1,6 @@
 #pragma once
 #include <windows.h>
 
-#include <functional>
 #include <vector>
 
 // A hidden window with a procedure of its own that writes down every message it gets
@@ -31,7 +30,5 @@ private:
     HWND window_ = nullptr;
 };
 
-// Runs the thread's messages until the condition holds or the time is up; true if it held.
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs);
 // Removes the quit request a destroyed main form leaves in the thread's queue.
 void DrainQuitMessage();

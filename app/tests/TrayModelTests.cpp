@@ -13,20 +13,7 @@ std::string NoSystemNames(int32_t)
 
 }  // namespace
 
-TEST(TrayTipText, NamesTheState)
-{
-    EXPECT_EQ(TrayTipText(true), "Halcyra - running");
-    EXPECT_EQ(TrayTipText(false), "Halcyra - stopped");
-}
-
-TEST(HotkeySuffix, IsATabAndTheHotkeyOrNothing)
-{
-    EXPECT_EQ(HotkeySuffix(3, 83, NoSystemNames), "\tCtrl+Alt+S");
-    EXPECT_EQ(HotkeySuffix(3, 0, NoSystemNames), "");
-    EXPECT_EQ(HotkeySuffix(0, 255, NoSystemNames), "\tKey255");
-}
-
-TEST(MenuState, DefaultsShowBothHotkeysAndOnlyTheUsefulItemEnabled)
+TEST(MenuState, ShowsTheHotkeysAfterATabAndEnablesOnlyTheUsefulItem)
 {
     const TrayMenuState stopped = MenuState(false, DefaultSettings(), NoSystemNames);
     EXPECT_EQ(stopped.startCaption, "&Start\tCtrl+Alt+S");
@@ -39,32 +26,23 @@ TEST(MenuState, DefaultsShowBothHotkeysAndOnlyTheUsefulItemEnabled)
     EXPECT_TRUE(running.stopEnabled);
 }
 
-TEST(MenuState, AToggleHotkeyReadsTheSameOnBothItemsAndKeyZeroHasNoTab)
+TEST(MenuState, AToggleReadsTheSameOnBothItemsAndNoHotkeyHasNoTab)
 {
     Settings s = DefaultSettings();
     s.StopKey = s.StartKey;
-    TrayMenuState state = MenuState(false, s, NoSystemNames);
-    EXPECT_EQ(state.startCaption, "&Start\tCtrl+Alt+S");
-    EXPECT_EQ(state.stopCaption, "S&top\tCtrl+Alt+S");
-
+    EXPECT_EQ(MenuState(false, s, NoSystemNames).stopCaption, "S&top\tCtrl+Alt+S");
     s.StartKey = 0;
-    state = MenuState(false, s, NoSystemNames);
-    EXPECT_EQ(state.startCaption, "&Start");
+    EXPECT_EQ(MenuState(false, s, NoSystemNames).startCaption, "&Start");
 }
 
-TEST(FillTipField, PutsANulAfterTheTextAndSpacesBehindIt)
+TEST(FillTipField, EndsTheTextWithANulAndPadsWithSpaces)
 {
     char field[TrayTipSize];
     std::fill(std::begin(field), std::end(field), 'x');
     FillTipField(field, "Halcyra - stopped");
     EXPECT_STREQ(field, "Halcyra - stopped");
     EXPECT_TRUE(std::all_of(field + 18, field + TrayTipSize, [](char c) { return c == ' '; }));
-}
 
-TEST(FillTipField, CutsALongTextSoTheFieldStaysTerminated)
-{
-    char field[TrayTipSize];
     FillTipField(field, std::string(100, 'a'));
     EXPECT_EQ(std::string(field), std::string(63, 'a'));
-    EXPECT_EQ(field[63], '\0');
 }

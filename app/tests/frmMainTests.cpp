@@ -9,7 +9,6 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -36,59 +35,6 @@ bool OtherProgramCanTake(UINT mods, UINT key)
     return taken;
 }
 
-// The tray menu as it was seen while open: its items, and which one is the default.
-struct SeenMenu {
-    std::vector<std::string> captions;
-    std::vector<bool> grayed;
-    UINT defaultItem = 0;
-    bool open = false;
-};
-
-SeenMenu seenMenu;
-
-// Runs inside the menu's own message loop: reads the open menu, then dismisses it.
-void CALLBACK ReadAndDismissMenu(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    const HWND popup = FindWindowA("#32768", nullptr);
-    if (!popup || !IsWindowVisible(popup))
-        return;
-    KillTimer(nullptr, timer);
-    const auto menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        char caption[64] = {};
-        GetMenuStringA(menu, static_cast<UINT>(i), caption, sizeof caption, MF_BYPOSITION);
-        seenMenu.captions.push_back(caption);
-        seenMenu.grayed.push_back(GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_GRAYED);
-    }
-    seenMenu.defaultItem = GetMenuDefaultItem(menu, FALSE, 0);
-    seenMenu.open = true;
-    EndMenu();
-}
-
-// The warning box as it was seen while open.
-struct SeenBox {
-    int count = 0;
-    std::string text;
-    bool iconAlreadyAdded = false;
-};
-
-SeenBox seenBox;
-
-// Runs inside the box's own message loop: reads the box, then presses its OK button.
-void CALLBACK ReadAndCloseBox(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    const HWND box = FindWindowA("#32770", "Halcyra");
-    if (!box)
-        return;
-    KillTimer(nullptr, timer);
-    char text[512] = {};
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // the box's message text
-    seenBox.text = text;
-    seenBox.iconAlreadyAdded = MainForm() && MainForm()->Tray().Record().hWnd != nullptr;
-    ++seenBox.count;
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-}
-
 class frmMainTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -111,7 +57,7 @@ protected:
 
 }  // namespace
 
-TEST_F(frmMainTest, LoadsHiddenWithTheHookTheIconAndTheHotkeysInPlace)
+TEST_F(frmMainTest, LoadsHiddenWithTheHookAndTheIconInPlace)
 {
     const HWND window = form->Handle();
     ASSERT_TRUE(IsWindow(window));
@@ -126,60 +72,9 @@ TEST_F(frmMainTest, LoadsHiddenWithTheHookTheIconAndTheHotkeysInPlace)
     EXPECT_NE(form->Tray().Record().hIcon, nullptr);
     EXPECT_EQ(Tip(), "Halcyra - stopped");
     EXPECT_FALSE(form->IsActive());
-    EXPECT_FALSE(OtherProgramCanTake(MOD_CONTROL | MOD_ALT, 'S'));
-    EXPECT_FALSE(OtherProgramCanTake(MOD_CONTROL | MOD_ALT, 'X'));
 }
 
-TEST_F(frmMainTest, HotkeyMessagesStartStopAndToggleAtOnce)
-{
-    const HWND window = form->Handle();
-    EXPECT_EQ(SendMessageA(window, WM_HOTKEY, 1, 0), 0);
-    EXPECT_TRUE(form->IsActive());
-    EXPECT_EQ(Tip(), "Halcyra - running");
-    EXPECT_EQ(SendMessageA(window, WM_HOTKEY, 2, 0), 0);
-    EXPECT_FALSE(form->IsActive());
-    EXPECT_EQ(Tip(), "Halcyra - stopped");
-    SendMessageA(window, WM_HOTKEY, 2, 0);
-    EXPECT_FALSE(form->IsActive());
-    SendMessageA(window, WM_HOTKEY, 3, 0);
-    EXPECT_TRUE(form->IsActive());
-    SendMessageA(window, WM_HOTKEY, 3, 0);
-    EXPECT_FALSE(form->IsActive());
-}
-
-TEST_F(frmMainTest, ARightClickOpensTheMenuOnlyAfterTheNotificationReturned)
-{
-    form->StartFlashing();
-    seenMenu = {};
-    SetTimer(nullptr, 0, 5, &ReadAndDismissMenu);
-    EXPECT_EQ(SendMessageA(form->Handle(), 0x464, 1, WM_RBUTTONUP), 0);
-    EXPECT_FALSE(seenMenu.open);
-    EXPECT_TRUE(PumpUntil([] { return seenMenu.open; }, 3000));
-
-    EXPECT_EQ(seenMenu.captions, (std::vector<std::string>{"&Start\tCtrl+Alt+S", "S&top\tCtrl+Alt+X",
-                                                            "Show one &now", "", "S&ettings...", "",
-                                                            "E&xit"}));
-    ASSERT_EQ(seenMenu.grayed.size(), 7u);
-    EXPECT_TRUE(seenMenu.grayed[0]);
-    EXPECT_FALSE(seenMenu.grayed[1]);
-    EXPECT_EQ(seenMenu.defaultItem, static_cast<UINT>(mnuSettings));
-    // Dismissed without a choice: nothing changed.
-    EXPECT_TRUE(form->IsActive());
-    EXPECT_TRUE(IsWindow(form->Handle()));
-}
-
-TEST_F(frmMainTest, ATickingScheduleFlashesAndHidesAgain)
-{
-    gSettings.IntervalMin = gSettings.IntervalMax = 1;
-    gSettings.DurationMs = 200;
-    form->StartFlashing();
-    EXPECT_FALSE(IsWindowVisible(flash.Handle()));
-    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(flash.Handle()); }, 3000));
-    EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(flash.Handle()); }, 2000));
-    EXPECT_TRUE(form->IsActive());
-}
-
-TEST_F(frmMainTest, ExitClosesEverythingOnceAndReleasesTheHotkeys)
+TEST_F(frmMainTest, ExitClosesTheFlashWindowThenTheFormAndEndsTheMessageLoop)
 {
     const HWND window = form->Handle();
     const HWND flashWindow = flash.Handle();
@@ -188,8 +83,6 @@ TEST_F(frmMainTest, ExitClosesEverythingOnceAndReleasesTheHotkeys)
     EXPECT_TRUE(AppExiting);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_FALSE(IsWindow(flashWindow));
-    EXPECT_TRUE(OtherProgramCanTake(MOD_CONTROL | MOD_ALT, 'S'));
-    EXPECT_TRUE(OtherProgramCanTake(MOD_CONTROL | MOD_ALT, 'X'));
     MSG quit;
     EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
@@ -210,23 +103,4 @@ TEST_F(frmMainTest, ClosingTheWindowFromOutsideShutsDownTheSameWay)
     EXPECT_EQ(form->Handle(), nullptr);
     EXPECT_FALSE(IsWindow(flashWindow));
     EXPECT_TRUE(OtherProgramCanTake(MOD_CONTROL | MOD_ALT, 'S'));
-}
-
-TEST_F(frmMainTest, AHotkeyHeldElsewhereIsNamedInOneBoxWhileTheIconIsAlreadyThere)
-{
-    form.reset();  // it holds the hotkeys
-    DrainQuitMessage();
-    TestWindow other;
-    ASSERT_TRUE(RegisterHotKey(other.get(), 1, MOD_CONTROL | MOD_ALT, 'X'));
-    seenBox = {};
-    SetTimer(nullptr, 0, 20, &ReadAndCloseBox);
-    form = std::make_unique<frmMain>(GetModuleHandleA(nullptr), flash);
-    UnregisterHotKey(other.get(), 1);
-
-    EXPECT_EQ(seenBox.count, 1);
-    EXPECT_EQ(seenBox.text, "These hotkeys could not be registered (probably already used by another program):"
-                            "\r\n\r\n  Ctrl+Alt+X  (stop)\r\n\r\nChoose different ones in Settings.");
-    EXPECT_TRUE(seenBox.iconAlreadyAdded);
-    EXPECT_EQ(Tip(), "Halcyra - stopped");
-    EXPECT_FALSE(OtherProgramCanTake(MOD_CONTROL | MOD_ALT, 'S'));
 }

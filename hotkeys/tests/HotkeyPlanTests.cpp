@@ -9,14 +9,14 @@ std::string NoSystemNames(int32_t)
     return "";
 }
 
-Settings WithHotkeys(int32_t startMod, int32_t startKey, int32_t stopMod, int32_t stopKey)
+std::vector<HotkeyRegistration> Plan(int32_t startMod, int32_t startKey, int32_t stopMod, int32_t stopKey)
 {
     Settings s = DefaultSettings();
     s.StartMod = startMod;
     s.StartKey = startKey;
     s.StopMod = stopMod;
     s.StopKey = stopKey;
-    return s;
+    return PlanHotkeys(s);
 }
 
 std::vector<int32_t> Ids(const std::vector<HotkeyRegistration>& plan)
@@ -28,64 +28,45 @@ std::vector<int32_t> Ids(const std::vector<HotkeyRegistration>& plan)
 }
 
 const std::string Heading =
-    "These hotkeys could not be registered (probably already used by another program):";
+    "These hotkeys could not be registered (probably already used by another program):\r\n\r\n";
+const std::string Closing = "\r\nChoose different ones in Settings.";
 
 }  // namespace
 
-TEST(PlanHotkeys, DefaultsGiveStartThenStopWithoutRepeat)
+TEST(PlanHotkeys, StartAndStopEachWithoutRepeat)
 {
-    const auto plan = PlanHotkeys(DefaultSettings());
+    const auto plan = Plan(3, 83, 6, 88);
     ASSERT_EQ(Ids(plan), (std::vector<int32_t>{1, 2}));
     EXPECT_EQ(plan[0].Mask(), 0x4003u);
     EXPECT_EQ(plan[0].key, 83);
-    EXPECT_EQ(plan[1].Mask(), 0x4003u);
+    EXPECT_EQ(plan[1].Mask(), 0x4006u);
     EXPECT_EQ(plan[1].key, 88);
 }
 
-TEST(PlanHotkeys, TheSameCombinationTwiceBecomesOneToggle)
+TEST(PlanHotkeys, OnlyTheVerySameCombinationBecomesOneToggle)
 {
-    const auto plan = PlanHotkeys(WithHotkeys(3, 83, 3, 83));
+    const auto plan = Plan(3, 83, 3, 83);
     ASSERT_EQ(Ids(plan), (std::vector<int32_t>{3}));
     EXPECT_EQ(plan[0].Mask(), 0x4003u);
-    EXPECT_EQ(plan[0].key, 83);
+    EXPECT_EQ(Ids(Plan(3, 83, 6, 83)), (std::vector<int32_t>{1, 2}));
 }
 
-TEST(PlanHotkeys, SameKeyWithOtherModifiersIsNoToggle)
+TEST(PlanHotkeys, KeyZeroIsLeftOutAndNeverMakesAToggle)
 {
-    EXPECT_EQ(Ids(PlanHotkeys(WithHotkeys(3, 83, 6, 83))), (std::vector<int32_t>{1, 2}));
+    EXPECT_EQ(Ids(Plan(3, 0, 3, 88)), (std::vector<int32_t>{2}));
+    EXPECT_EQ(Ids(Plan(3, 83, 3, 0)), (std::vector<int32_t>{1}));
+    EXPECT_TRUE(Plan(3, 0, 3, 0).empty());
 }
 
-TEST(PlanHotkeys, KeyZeroIsLeftOut)
-{
-    EXPECT_EQ(Ids(PlanHotkeys(WithHotkeys(3, 0, 3, 88))), (std::vector<int32_t>{2}));
-    EXPECT_EQ(Ids(PlanHotkeys(WithHotkeys(3, 83, 3, 0))), (std::vector<int32_t>{1}));
-    EXPECT_TRUE(PlanHotkeys(WithHotkeys(3, 0, 3, 0)).empty());
-    EXPECT_TRUE(PlanHotkeys(WithHotkeys(0, 0, 5, 0)).empty());
-}
-
-TEST(HotkeyFailureReport, NothingRefusedIsAnEmptyText)
+TEST(HotkeyFailureReport, IsEmptyWithNothingRefused)
 {
     EXPECT_EQ(HotkeyFailureReport({}, NoSystemNames), "");
 }
 
-TEST(HotkeyFailureReport, OneRefusalReadsAsFiveLines)
+TEST(HotkeyFailureReport, ListsTheRefusedInPlanOrderWithTheirRoles)
 {
-    const auto plan = PlanHotkeys(DefaultSettings());
-    EXPECT_EQ(HotkeyFailureReport({plan[0]}, NoSystemNames),
-              Heading + "\r\n\r\n  Ctrl+Alt+S  (start)\r\n\r\nChoose different ones in Settings.");
-}
-
-TEST(HotkeyFailureReport, BothRefusedListsStartFirst)
-{
-    const auto plan = PlanHotkeys(WithHotkeys(3, 83, 6, 255));
-    EXPECT_EQ(HotkeyFailureReport(plan, NoSystemNames),
-              Heading + "\r\n\r\n  Ctrl+Alt+S  (start)\r\n  Ctrl+Shift+Key255  (stop)\r\n\r\n"
-                        "Choose different ones in Settings.");
-}
-
-TEST(HotkeyFailureReport, ARefusedToggleIsNamedOnce)
-{
-    const auto plan = PlanHotkeys(WithHotkeys(3, 83, 3, 83));
-    EXPECT_EQ(HotkeyFailureReport(plan, NoSystemNames),
-              Heading + "\r\n\r\n  Ctrl+Alt+S  (start/stop toggle)\r\n\r\nChoose different ones in Settings.");
+    EXPECT_EQ(HotkeyFailureReport(Plan(3, 83, 6, 255), NoSystemNames),
+              Heading + "  Ctrl+Alt+S  (start)\r\n  Ctrl+Shift+Key255  (stop)\r\n" + Closing);
+    EXPECT_EQ(HotkeyFailureReport(Plan(3, 83, 3, 83), NoSystemNames),
+              Heading + "  Ctrl+Alt+S  (start/stop toggle)\r\n" + Closing);
 }

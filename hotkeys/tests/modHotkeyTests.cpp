@@ -8,10 +8,6 @@
 
 namespace {
 
-constexpr char Heading[] =
-    "These hotkeys could not be registered (probably already used by another program):\r\n\r\n";
-constexpr char Closing[] = "\r\nChoose different ones in Settings.";
-
 // The hooked window owns the registrations; another window plays the other program.
 class RegisterHotkeysTest : public ::testing::Test {
 protected:
@@ -55,34 +51,10 @@ TEST_F(RegisterHotkeysTest, HoldsBothDefaultsUntilUnregistered)
 TEST_F(RegisterHotkeysTest, ACombinationHeldElsewhereIsReportedAndTheOtherStillRegistered)
 {
     ASSERT_TRUE(RegisterHotKey(otherProgram.get(), 1, MOD_CONTROL | MOD_ALT, 'S'));
-    EXPECT_EQ(RegisterHotkeys(), std::string(Heading) + "  Ctrl+Alt+S  (start)\r\n" + Closing);
-    EXPECT_FALSE(OtherProgramCanTake(2, MOD_CONTROL | MOD_ALT, 'X'));
-}
-
-TEST_F(RegisterHotkeysTest, BothHeldElsewhereListsStartThenStop)
-{
-    gSettings.StopMod = MOD_CONTROL | MOD_SHIFT;
-    gSettings.StopKey = VK_F5;
-    ASSERT_TRUE(RegisterHotKey(otherProgram.get(), 1, MOD_CONTROL | MOD_ALT, 'S'));
-    ASSERT_TRUE(RegisterHotKey(otherProgram.get(), 2, MOD_CONTROL | MOD_SHIFT, VK_F5));
     EXPECT_EQ(RegisterHotkeys(),
-              std::string(Heading) + "  Ctrl+Alt+S  (start)\r\n  Ctrl+Shift+F5  (stop)\r\n" + Closing);
-}
-
-TEST_F(RegisterHotkeysTest, AToggleIsRegisteredOnceUnderItsOwnId)
-{
-    gSettings.StopKey = gSettings.StartKey;
-    EXPECT_EQ(RegisterHotkeys(), "");
-    EXPECT_FALSE(UnregisterHotKey(owner.get(), 1));
-    EXPECT_FALSE(UnregisterHotKey(owner.get(), 2));
-    EXPECT_TRUE(UnregisterHotKey(owner.get(), 3));
-}
-
-TEST_F(RegisterHotkeysTest, ARefusedToggleIsNamedOnce)
-{
-    gSettings.StopKey = gSettings.StartKey;
-    ASSERT_TRUE(RegisterHotKey(otherProgram.get(), 1, MOD_CONTROL | MOD_ALT, 'S'));
-    EXPECT_EQ(RegisterHotkeys(), std::string(Heading) + "  Ctrl+Alt+S  (start/stop toggle)\r\n" + Closing);
+              "These hotkeys could not be registered (probably already used by another program):\r\n\r\n"
+              "  Ctrl+Alt+S  (start)\r\n\r\nChoose different ones in Settings.");
+    EXPECT_FALSE(OtherProgramCanTake(2, MOD_CONTROL | MOD_ALT, 'X'));
 }
 
 TEST_F(RegisterHotkeysTest, RegisteringAgainReplacesTheEarlierRegistrations)
