@@ -19,6 +19,13 @@ enum Timer : UINT_PTR { tmrFlash = 1, tmrHide, tmrAction };
 
 frmMain* instance = nullptr;
 
+// Shared icons belong to the system: nothing to release.
+HICON LoadProgramIcon(HINSTANCE module, int widthMetric, int heightMetric)
+{
+    return static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(ProgramIconId), IMAGE_ICON,
+                                         GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), LR_SHARED));
+}
+
 void RegisterFormClass(HINSTANCE module, WNDPROC procedure)
 {
     WNDCLASSEXA wc{};
@@ -26,13 +33,8 @@ void RegisterFormClass(HINSTANCE module, WNDPROC procedure)
     wc.lpfnWndProc = procedure;
     wc.hInstance = module;
     wc.lpszClassName = ClassName;
-    // Shared icons belong to the system: nothing to release.
-    wc.hIcon = static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(ProgramIconId), IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED));
-    wc.hIconSm = static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(ProgramIconId), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                               LR_SHARED));
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    wc.hIcon = LoadProgramIcon(module, SM_CXICON, SM_CYICON);
+    wc.hIconSm = LoadProgramIcon(module, SM_CXSMICON, SM_CYSMICON);
     RegisterClassExA(&wc);  // fails harmlessly when a form was made before
 }
 
@@ -78,8 +80,8 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnTimer(wParam);
         return 0;
     case WM_CLOSE:
-        // Closed from outside (a task manager, a logoff): leave the same way as Exit does,
-        // rather than leaving the flash window and the instance mutex behind.
+        // Closed from outside (a task manager asking politely): go the way Exit goes, so the
+        // other windows close first and know that the program is exiting.
         ExitApp();
         return 0;
     case WM_DESTROY:
