@@ -22,7 +22,6 @@ TEST(ReadNumber, ReadsWhatItCanAndStopsAtTheFirstStranger)
     EXPECT_EQ(ReadNumber("0.1"), 0.1);
     EXPECT_EQ(ReadNumber(".5"), 0.5);
     EXPECT_EQ(ReadNumber("5."), 5);
-    EXPECT_EQ(ReadNumber("007"), 7);
     EXPECT_EQ(ReadNumber("123456789012345678901234567890"), 123456789012345678901234567890.0);
 }
 
@@ -73,16 +72,12 @@ TEST(ReadNumber, ReadsHexadecimalAndOctalWholeNumbers)
 {
     EXPECT_EQ(ReadNumber("&H10"), 16);
     EXPECT_EQ(ReadNumber("&HFF"), 255);
-    EXPECT_EQ(ReadNumber("&hff"), 255);
-    EXPECT_EQ(ReadNumber("&HfF00"), 0xFF00);
-    EXPECT_EQ(ReadNumber("&HFFFFFF"), 16777215);
+    EXPECT_EQ(ReadNumber("&hfF00"), 0xFF00);
     EXPECT_EQ(ReadNumber("&HFFFFFFFF"), 4294967295.0);
     EXPECT_EQ(ReadNumber("&H1G"), 1);
     EXPECT_EQ(ReadNumber("&HG"), 0);
     EXPECT_EQ(ReadNumber("&H1.5"), 1);
-    EXPECT_EQ(ReadNumber("&O17"), 15);
-    EXPECT_EQ(ReadNumber("&o17"), 15);
-    EXPECT_EQ(ReadNumber("&O178"), 15);
+    EXPECT_EQ(ReadNumber("&o178"), 15);
     EXPECT_EQ(ReadNumber("&O8"), 0);
     EXPECT_EQ(ReadNumber("-&H10"), 0);
 }

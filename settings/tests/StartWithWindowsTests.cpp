@@ -10,85 +10,69 @@
 
 namespace {
 
-const char* const kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-
 UniqueRegKey OpenRun()
 {
     HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key, nullptr);
+    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0, nullptr, 0,
+                    KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key, nullptr);
     return UniqueRegKey(key);
 }
 
-struct RunValue {
-    DWORD type = 0;
-    std::string data;  // every byte stored, the terminating NUL included
-};
-
-std::optional<RunValue> ReadRunValue(const char* name)
+// The value's type and every stored byte, the terminating NUL included.
+std::optional<std::pair<DWORD, std::string>> ReadRunValue(const char* name)
 {
     const UniqueRegKey run = OpenRun();
-    RunValue value;
+    DWORD type = 0;
     DWORD size = 0;
-    if (RegQueryValueExA(run.get(), name, nullptr, &value.type, nullptr, &size) != ERROR_SUCCESS)
+    if (RegQueryValueExA(run.get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
         return std::nullopt;
-    value.data.resize(size);
-    RegQueryValueExA(run.get(), name, nullptr, &value.type, reinterpret_cast<BYTE*>(value.data.data()), &size);
-    value.data.resize(size);
-    return value;
+    std::string data(size, '\0');
+    RegQueryValueExA(run.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
+    return std::pair{type, data};
 }
 
-void WriteRunValue(const char* name, const std::string& data)
+void WriteRunValue(const char* name, DWORD type, const std::string& bytes)
 {
-    RegSetValueExA(OpenRun().get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-                   static_cast<DWORD>(data.size() + 1));
+    RegSetValueExA(OpenRun().get(), name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                   static_cast<DWORD>(bytes.size()));
 }
 
-// Puts the two values back as they were before the test.
-class RunKeyTest : public ::testing::Test {
+// Puts both values back as they were before the test.
+class RunKey : public ::testing::Test {
 protected:
-    ~RunKeyTest() override
+    ~RunKey() override
     {
-        Restore("Halcyra", ours_);
-        Restore("Brindlewick", earlier_);
+        for (const auto& [name, value] : {std::pair{"Halcyra", ours_}, std::pair{"Brindlewick", earlier_}}) {
+            if (value)
+                WriteRunValue(name, value->first, value->second);
+            else
+                RegDeleteValueA(OpenRun().get(), name);
+        }
     }
 
-    static void Restore(const char* name, const std::optional<RunValue>& value)
-    {
-        if (value)
-            RegSetValueExA(OpenRun().get(), name, 0, value->type, reinterpret_cast<const BYTE*>(value->data.data()),
-                           static_cast<DWORD>(value->data.size()));
-        else
-            RegDeleteValueA(OpenRun().get(), name);
-    }
+    static void PlantEarlierEdition() { WriteRunValue("Brindlewick", REG_SZ, std::string("\"C:\\Old\\b.exe\"") + '\0'); }
 
-    std::optional<RunValue> ours_ = ReadRunValue("Halcyra");
-    std::optional<RunValue> earlier_ = ReadRunValue("Brindlewick");
+    std::optional<std::pair<DWORD, std::string>> ours_ = ReadRunValue("Halcyra");
+    std::optional<std::pair<DWORD, std::string>> earlier_ = ReadRunValue("Brindlewick");
 };
 
 }  // namespace
 
-TEST_F(RunKeyTest, EnablingWritesTheQuotedPathAndRemovesTheEarlierEdition)
+TEST_F(RunKey, EnablingWritesTheQuotedPathAndRemovesTheEarlierEdition)
 {
-    WriteRunValue("Brindlewick", "\"C:\\Old\\brindlewick.exe\"");
-    WriteRunValue("Halcyra", "\"C:\\Moved\\halcyra.exe\"");
+    PlantEarlierEdition();
+    WriteRunValue("Halcyra", REG_SZ, std::string("\"C:\\Moved\\halcyra.exe\"") + '\0');
     ApplyStartWithWindows(true);
-
-    const std::optional<RunValue> ours = ReadRunValue("Halcyra");
-    ASSERT_TRUE(ours);
-    EXPECT_EQ(ours->type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(ours->data, '"' + ExePath() + '"' + '\0');
-    EXPECT_FALSE(ReadRunValue("Brindlewick"));
+    EXPECT_EQ(ReadRunValue("Halcyra"), std::pair(static_cast<DWORD>(REG_SZ), '"' + ExePath() + '"' + '\0'));
+    EXPECT_EQ(ReadRunValue("Brindlewick"), std::nullopt);
 }
 
-TEST_F(RunKeyTest, DisablingRemovesBothValues)
+TEST_F(RunKey, DisablingRemovesBothValues)
 {
-    WriteRunValue("Brindlewick", "\"C:\\Old\\brindlewick.exe\"");
     ApplyStartWithWindows(true);
     ASSERT_TRUE(ReadRunValue("Halcyra"));
-    WriteRunValue("Brindlewick", "\"C:\\Old\\brindlewick.exe\"");
+    PlantEarlierEdition();
     ApplyStartWithWindows(false);
-    EXPECT_FALSE(ReadRunValue("Halcyra"));
-    EXPECT_FALSE(ReadRunValue("Brindlewick"));
-    ApplyStartWithWindows(false);
-    EXPECT_FALSE(ReadRunValue("Halcyra"));
+    EXPECT_EQ(ReadRunValue("Halcyra"), std::nullopt);
+    EXPECT_EQ(ReadRunValue("Brindlewick"), std::nullopt);
 }
