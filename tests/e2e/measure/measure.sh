@@ -109,3 +109,7 @@ start_program < <(settings | sed 's/^StartActive=1/StartActive=0/')
 measure_cpu "while stopped"
 start_program < <(settings)
 measure_cpu "while active, default timing"
+
+echo "GDI objects and memory around 10,000 calls of ShowText:"
+HALCYRA_LEAK_SHOWS=10000 timeout 900 wine "$build/win64/halcyra_win32_tests.exe" \
+  --gtest_filter='FlashWindowResources.*' | grep -E 'calls of ShowText|OK|FAILED'
