@@ -2,6 +2,7 @@
 #include <mmsystem.h>
 
 #include "app/frmMain.h"
+#include "dialog/frmSettings.h"
 #include "flash/frmFlash.h"
 #include "platform/SingleInstance.h"
 #include "settings/Random.h"
@@ -22,6 +23,8 @@ void RunUntilTheLastWindowIsGone()
 {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (IsSettingsDialogMessage(msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/WindowHook.h"
+#include "dialog/frmSettings.h"
 #include "flash/frmFlash.h"
 #include "hotkeys/modHotkey.h"
 
@@ -124,6 +125,7 @@ void frmMain::ExitApp()
         return;
     AppExiting = true;
     StopTimers();
+    CloseSettingsDialog();
     flash_.Close();
     DestroyWindow(window_);
 }

@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "app/TrayModel.h"
+#include "dialog/frmSettings.h"
 #include "hotkeys/modHotkey.h"
 #include "settings/Settings.h"
 
@@ -40,5 +41,9 @@ void frmMain::OnTrayItem(UINT item)
 
 void frmMain::ShowSettings()
 {
-    // The settings dialog arrives with its own change.
+    const auto module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window_, GWLP_HINSTANCE));
+    const HWND dialog = frmSettings::Create(module);
+    ShowWindow(dialog, SW_SHOW);
+    BringWindowToTop(dialog);
+    SetForegroundWindow(dialog);
 }

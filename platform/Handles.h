@@ -10,3 +10,10 @@ using UniqueBrush = UniqueHandle<HBRUSH, &DeleteObject>;
 using UniqueMemoryDC = UniqueHandle<HDC, &DeleteDC>;
 using UniqueMenu = UniqueHandle<HMENU, &DestroyMenu>;
 using UniqueRegKey = UniqueHandle<HKEY, &RegCloseKey>;
+
+// GetDC(nullptr) hands out the screen's DC, which is released, never deleted.
+inline void ReleaseScreenDC(HDC dc)
+{
+    ReleaseDC(nullptr, dc);
+}
+using UniqueScreenDC = UniqueHandle<HDC, &ReleaseScreenDC>;

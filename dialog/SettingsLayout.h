@@ -1,0 +1,51 @@
+#pragma once
+#include <optional>
+#include <span>
+
+#include "dialog/SettingsControls.h"
+
+// What kind of system control stands for each entry of the dialog's layout.
+enum class ControlKind {
+    GroupBox,
+    ListBox,        // single selection, unsorted
+    MultiLineText,  // with a vertical scroll bar
+    Text,
+    ReadOnlyText,
+    Button,
+    Label,
+    WrappingLabel,
+    CheckBox,
+    DropDownList,   // pick only, no typing
+    ColorSwatch,    // a clickable box filled with one colour
+    HorizontalScrollBar,
+};
+
+struct ControlRect {
+    int x;
+    int y;
+    int width;
+    int height;
+
+    bool operator==(const ControlRect&) const = default;
+};
+
+// One control: its position is relative to its group box when it has one, otherwise to
+// the client area.
+struct ControlSpec {
+    SettingsControl id;
+    std::optional<SettingsControl> group;
+    ControlKind kind;
+    const char* text;
+    ControlRect position;
+};
+
+// The dialog's client area at 96 dots per inch.
+inline constexpr int kSettingsClientWidth = 601;
+inline constexpr int kSettingsClientHeight = 476;
+
+// Every control in tab order, which is also the order of creation and of the ids.
+std::span<const ControlSpec> SettingsLayout();
+const ControlSpec& LayoutOf(SettingsControl id);
+
+// Where a control lies in the client area.
+ControlRect ClientRect(const ControlSpec& control);
