@@ -175,8 +175,9 @@ TEST_F(SettingsDialogTest, FontListAndOpacityBarFollowTheirRules)
     for (LRESULT i = 0; i < count; ++i) {
         char name[LF_FACESIZE] = {};
         SendMessageA(fonts, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(name));
-        if (i > 0)
+        if (i > 0) {
             EXPECT_LT(_stricmp(names.back().c_str(), name), 0) << names.back() << " before " << name;
+        }
         EXPECT_NE(name[0], '@') << name;
         names.emplace_back(name);
     }
