@@ -69,14 +69,9 @@ TEST_F(Hotkeys, EqualCombinationsToggleAndBothItemsShowThem)
     PressChord({VK_CONTROL, VK_MENU, 'X'});
     EXPECT_TRUE(WaitForHalcyraTip("Halcyra - stopped", kActionTimeoutMs)) << "Ctrl+Alt+X is no hotkey now";
 
-    const HWND menu = OpenTrayMenu();
-    const RECT area = RectOf(menu);
-    const auto seen = CaptureScreen(area);
-    PressChord({VK_ESCAPE});
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }, kActionTimeoutMs));
-    const ReferenceMenu reference(ExpectedTrayMenu(false, "&Start\tCtrl+Alt+S", "S&top\tCtrl+Alt+S"),
-                                  {area.left, area.top});
-    EXPECT_TRUE(seen.has_value() && CaptureScreen(area) == seen) << "both items carry Ctrl+Alt+S";
+    EXPECT_TRUE(MenuLooksLike(OpenTrayMenu(), ExpectedTrayMenu(false, "&Start\tCtrl+Alt+S", "S&top\tCtrl+Alt+S"),
+                              "menu-toggle"))
+        << "both items carry Ctrl+Alt+S";
 }
 
 // Wine 8 delivers a hotkey message for every repeated key-down, MOD_NOREPEAT or not, so

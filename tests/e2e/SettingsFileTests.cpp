@@ -1,5 +1,6 @@
 #include "tests/e2e/driver/E2eTest.h"
 #include "tests/e2e/driver/Files.h"
+#include "tests/e2e/driver/IniLines.h"
 #include "tests/e2e/driver/RunKey.h"
 #include "tests/e2e/driver/Wait.h"
 
@@ -17,21 +18,6 @@ const std::vector<std::string> kDefaultFile = {
     "StopKey=88",       "[Messages]",         "Count=5",            "M1=You are calm",
     "M2=You are confident", "M3=You can do this", "M4=Stay focused", "M5=Drink some water",
 };
-
-// The lines of a file that must use CR LF throughout; blank lines between sections carry
-// no meaning and are left out. A lone CR or LF fails the split on purpose.
-std::vector<std::string> CrLfLines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        if (end > start)
-            lines.push_back(text.substr(start, end - start));
-    }
-    if (start != text.size())
-        lines.push_back("<unterminated> " + text.substr(start));
-    return lines;
-}
 
 // A settings file of the earlier edition, told apart from the defaults by every value.
 const std::string kLegacyFile = IniText({

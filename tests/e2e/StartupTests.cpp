@@ -10,14 +10,6 @@ namespace {
 
 const std::string kQuietSettings = IniText({"[General]", "StartWithWindows=0"});
 
-bool HotkeyIsFree(UINT modifiers, UINT key)
-{
-    if (!RegisterHotKey(nullptr, 0xB001, modifiers, key))
-        return false;
-    UnregisterHotKey(nullptr, 0xB001);
-    return true;
-}
-
 }  // namespace
 
 using Startup = E2eTest;

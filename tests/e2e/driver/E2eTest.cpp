@@ -20,6 +20,14 @@ void Require(bool condition, const std::string& what)
         throw std::runtime_error(what);
 }
 
+bool HotkeyIsFree(UINT modifiers, UINT key)
+{
+    if (!RegisterHotKey(nullptr, 0xB001, modifiers, key))
+        return false;
+    UnregisterHotKey(nullptr, 0xB001);
+    return true;
+}
+
 void E2eTest::WriteSettings(const std::string& text) { WriteFileBytes(sandbox.SettingsPath(), text); }
 
 Program& E2eTest::Launch() { return LaunchWith(sandbox.AppData()); }

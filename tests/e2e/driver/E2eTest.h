@@ -39,6 +39,9 @@ protected:
     std::unique_ptr<Program> program;
 };
 
+// Whether the driver could take a hotkey now, that is whether no one holds it.
+bool HotkeyIsFree(UINT modifiers, UINT key);
+
 // Timeouts of the harness: generous, since they only bound a wait that normally ends
 // much sooner.
 inline constexpr DWORD kStartTimeoutMs = 20000;

@@ -45,6 +45,13 @@ void LeftClickAt(POINT at)
     ClickMouse(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
 }
 
+void DoubleClickAt(POINT at)
+{
+    MoveMouse(at);
+    ClickMouse(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    ClickMouse(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+}
+
 void KeyDown(WORD key)
 {
     INPUT input = {};
@@ -75,3 +82,18 @@ HeldKeys::~HeldKeys()
 }
 
 void PressChord(std::initializer_list<WORD> keys) { const HeldKeys held(keys); }
+
+void TypeText(const std::string& text)
+{
+    std::vector<INPUT> inputs;
+    for (unsigned char c : text) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wScan = c;
+        input.ki.dwFlags = KEYEVENTF_UNICODE;
+        inputs.push_back(input);
+        input.ki.dwFlags |= KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 // Input as a user makes it, injected with SendInput so that the system routes it
@@ -11,6 +12,7 @@
 void MoveMouse(POINT at);
 void ClickMouse(DWORD downFlag, DWORD upFlag);
 void LeftClickAt(POINT at);
+void DoubleClickAt(POINT at);
 
 void KeyDown(WORD key);
 void KeyUp(WORD key);
@@ -30,3 +32,6 @@ private:
 
 // Presses and releases a combination such as Ctrl+Alt+S.
 void PressChord(std::initializer_list<WORD> keys);
+
+// Types text as characters, whatever the keyboard layout, as an input method would.
+void TypeText(const std::string& text);

@@ -1,6 +1,8 @@
 #include "tests/e2e/driver/Menus.h"
 
+#include "tests/e2e/driver/Input.h"
 #include "tests/e2e/driver/Program.h"
+#include "tests/e2e/driver/Screen.h"
 #include "tests/e2e/driver/Wait.h"
 
 namespace {
@@ -70,4 +72,33 @@ void ReferenceMenu::Track(POINT at)
     SetForegroundWindow(owner);
     TrackPopupMenu(menu_, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, owner, nullptr);
     DestroyWindow(owner);
+}
+
+testing::AssertionResult MenuLooksLike(HWND menu, const std::vector<MenuItem>& expected, const std::string& evidenceName)
+{
+    const RECT area = RectOf(menu);
+    const auto seen = CaptureScreen(area);
+    SaveEvidence(evidenceName, area);
+    PressChord({VK_ESCAPE});
+    if (!WaitUntil([&] { return !IsWindowVisible(menu); }, 3000))
+        return testing::AssertionFailure() << "the menu did not close";
+    if (!seen)
+        return testing::AssertionFailure() << "the menu could not be captured";
+
+    const ReferenceMenu reference(expected, {area.left, area.top});
+    if (!reference.Window())
+        return testing::AssertionFailure() << "the reference menu did not open";
+    const RECT referenceArea = RectOf(reference.Window());
+    if (referenceArea.right - referenceArea.left != area.right - area.left ||
+        referenceArea.bottom - referenceArea.top != area.bottom - area.top) {
+        SaveEvidence(evidenceName + "-expected", referenceArea);
+        return testing::AssertionFailure() << "the menu's size differs from the expected one; see " << evidenceName
+                                           << "*.png";
+    }
+    if (CaptureScreen(area) != seen) {
+        SaveEvidence(evidenceName + "-expected", area);
+        return testing::AssertionFailure() << "the menu on screen differs from the expected one; see " << evidenceName
+                                           << "*.png";
+    }
+    return testing::AssertionSuccess();
 }

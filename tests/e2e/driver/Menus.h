@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <thread>
 #include <vector>
@@ -38,3 +40,10 @@ private:
     HWND popup_ = nullptr;
     std::thread thread_;
 };
+
+// The program's open menu, seen on screen, must be the menu the driver draws from the
+// expected items at the same place: same captions and hotkey texts, same greyed items,
+// the same bold default item. Closes the program's menu first; both are kept as evidence
+// when they differ.
+testing::AssertionResult MenuLooksLike(HWND menu, const std::vector<MenuItem>& expected,
+                                       const std::string& evidenceName);

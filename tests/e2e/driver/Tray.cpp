@@ -159,6 +159,8 @@ void RightClickIcon(const TrayIcon& icon)
     ClickMouse(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
 }
 
+void DoubleClickIcon(const TrayIcon& icon) { DoubleClickAt(CentreOf(icon.window)); }
+
 void RemoveTrayIcon(HWND owner, UINT id)
 {
     NOTIFYICONDATAA data = {};

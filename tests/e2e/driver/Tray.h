@@ -25,5 +25,6 @@ std::optional<std::string> VisibleTrayTip();
 
 POINT CentreOf(HWND window);
 void RightClickIcon(const TrayIcon& icon);
+void DoubleClickIcon(const TrayIcon& icon);
 // Takes an icon out of the tray the way its owner would, by owner window and id.
 void RemoveTrayIcon(HWND owner, UINT id);

@@ -1,0 +1,28 @@
+#pragma once
+#include "tests/e2e/driver/E2eTest.h"
+#include "tests/e2e/driver/SettingsDialog.h"
+
+#include <string>
+#include <vector>
+
+// A settings file in which every value differs from the defaults, so that a field saved
+// from the wrong control shows.
+std::vector<std::string> KnownSettingsLines();
+std::string JoinLines(const std::vector<std::string>& lines);
+// The lines with the line of key, which must be there, replaced by key=value.
+std::vector<std::string> WithValue(std::vector<std::string> lines, const std::string& key, const std::string& value);
+
+// A test of the settings dialog: the program is started with the given settings and the
+// dialog opened with a double click on the tray icon, as a user opens it.
+class DialogTest : public E2eTest {
+protected:
+    SettingsDialog LaunchAndOpen(const std::string& settingsText);
+    // Double-clicks the icon and waits until the dialog is in front with the focus.
+    SettingsDialog OpenByDoubleClick();
+    // Clicks Save and waits until the dialog has gone.
+    void SaveAndWaitClosed(const SettingsDialog& dialog);
+    std::string SettingsText();
+
+    // The settings file as the test wrote it, to see that nothing was stored.
+    std::string written;
+};

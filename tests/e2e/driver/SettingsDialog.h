@@ -1,0 +1,65 @@
+#pragma once
+#include "dialog/SettingsControls.h"
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The program's settings dialog, read from outside with the messages every standard
+// control answers across processes, and driven with the mouse and the keyboard.
+class SettingsDialog {
+public:
+    explicit SettingsDialog(HWND window) : window_(window) {}
+
+    HWND Window() const { return window_; }
+    bool IsOpen() const { return IsWindow(window_) && IsWindowVisible(window_); }
+
+    // The control with this id, wherever it sits below the dialog.
+    HWND Control(SettingsControl id) const;
+    std::string Text(SettingsControl id) const;
+    // The rectangle of a control in the dialog's client coordinates, or relative to the
+    // top-left corner of its group box when it belongs to one.
+    RECT Placement(SettingsControl id) const;
+
+    std::vector<std::string> Messages() const;
+    int MessageCount() const;
+    std::optional<int> SelectedMessage() const;
+    std::string SelectedFont() const;
+    std::vector<std::string> Fonts() const;
+    bool IsChecked(SettingsControl id) const;
+    int OpacityPosition() const;
+    // The control that has the keyboard focus, if it is one of the dialog's.
+    std::optional<SettingsControl> Focused() const;
+    // The selection of an edit box as start and end positions.
+    std::pair<int, int> Selection(SettingsControl id) const;
+
+    void Click(SettingsControl id) const;
+    // Clicks a message in the list; it must be scrolled into view.
+    void ClickMessage(int index) const;
+    // Clicks into a box, selects all it holds with the keyboard and types text over it;
+    // false when the box did not come to show the text.
+    bool TypeInto(SettingsControl id, const std::string& text) const;
+    // Clicks into a box, selects everything and pastes the clipboard over it.
+    void PasteInto(SettingsControl id) const;
+    // Waits until the text of a control is exactly text.
+    bool WaitForText(SettingsControl id, const std::string& text, DWORD timeoutMs) const;
+
+private:
+    HWND window_;
+};
+
+// Points of a horizontal scroll bar on screen: the middle of its right arrow, and its
+// trough just inside either arrow.
+POINT RightArrowOf(HWND bar);
+POINT LeftTroughOf(HWND bar);
+POINT RightTroughOf(HWND bar);
+
+// The group box a control belongs to, if any.
+std::optional<SettingsControl> GroupOf(SettingsControl id);
+
+// The open settings dialog of a process, if there is one.
+HWND FindSettingsDialog(DWORD processId);
+// How many settings dialogs the process has, visible or not.
+int CountSettingsDialogs(DWORD processId);
