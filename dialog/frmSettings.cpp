@@ -253,11 +253,19 @@ void frmSettings::cmdSave_Click()
             SendMessageA(box, EM_SETSEL, 0, -1);
         return;
     }
-    const DialogValues values{SelectedFont(),      IsChecked(chkBold),        mColor,
-                              IsChecked(chkRandomColor), OpacityPosition(), IsChecked(chkAllMonitors),
-                              IsChecked(chkStartWindows), IsChecked(chkStartActive), mStartMod,
-                              mStartKey,           mStopMod,                  mStopKey,
-                              messages_.Entries()};
+    const DialogValues values{.fontName = SelectedFont(),
+                              .bold = IsChecked(chkBold),
+                              .color = mColor,
+                              .randomColor = IsChecked(chkRandomColor),
+                              .opacity = OpacityPosition(),
+                              .allMonitors = IsChecked(chkAllMonitors),
+                              .startWithWindows = IsChecked(chkStartWindows),
+                              .startActive = IsChecked(chkStartActive),
+                              .startMod = mStartMod,
+                              .startKey = mStartKey,
+                              .stopMod = mStopMod,
+                              .stopKey = mStopKey,
+                              .messages = messages_.Entries()};
     AssignSettings(gSettings, std::get<CheckedNumbers>(checked), values);
     SaveSettings();
     ApplyStartWithWindows(gSettings.StartWithWindows);

@@ -124,10 +124,17 @@ void frmSettings::UpdateOpacityLabel()
 
 void frmSettings::cmdPreview_Click()
 {
-    const PreviewControls controls{messages_.Entries(),       messages_.Selected(),      TextOf(txtSizeMin),
-                                   TextOf(txtSizeMax),         TextOf(txtDuration),       IsChecked(chkRandomColor),
-                                   mColor,                     SelectedFont(),            IsChecked(chkBold),
-                                   OpacityPosition(),          IsChecked(chkAllMonitors)};
+    const PreviewControls controls{.messages = messages_.Entries(),
+                                   .selected = messages_.Selected(),
+                                   .sizeMinText = TextOf(txtSizeMin),
+                                   .sizeMaxText = TextOf(txtSizeMax),
+                                   .durationText = TextOf(txtDuration),
+                                   .randomColor = IsChecked(chkRandomColor),
+                                   .color = mColor,
+                                   .fontName = SelectedFont(),
+                                   .bold = IsChecked(chkBold),
+                                   .opacity = OpacityPosition(),
+                                   .allMonitors = IsChecked(chkAllMonitors)};
     PreviewValues v = PlanPreview(controls);
     MainForm()->FlashCustom(std::move(v.sText), std::move(v.sFont), v.lSize, v.bBold, v.lColor, v.lOpacity,
                             v.bAllMonitors, v.lDurationMs);

@@ -2,11 +2,42 @@
 
 #include "app/tests/TestWindow.h"
 #include "dialog/frmSettings.h"
+#include "platform/Handles.h"
 #include "settings/Settings.h"
 
 namespace {
 
 ModalResponder* activeResponder = nullptr;
+
+constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+UniqueRegKey OpenRun()
+{
+    HKEY key = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key,
+                    nullptr);
+    return UniqueRegKey(key);
+}
+
+std::optional<std::string> ReadRun(const char* name)
+{
+    char value[1024] = {};
+    DWORD size = sizeof value - 1;
+    if (RegQueryValueExA(OpenRun().get(), name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    return std::string(value);
+}
+
+void WriteRun(const char* name, const std::optional<std::string>& value)
+{
+    if (!value) {
+        RegDeleteValueA(OpenRun().get(), name);
+        return;
+    }
+    RegSetValueExA(OpenRun().get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value->c_str()),
+                   static_cast<DWORD>(value->size() + 1));
+}
 
 void SendKey(WORD key, DWORD flags)
 {
@@ -68,6 +99,24 @@ std::string WindowText(HWND window)
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
     text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
     return text;
+}
+
+RunEntries::RunEntries() : ours_(ReadRun("Halcyra")), earlier_(ReadRun("Brindlewick")) {}
+
+RunEntries::~RunEntries()
+{
+    WriteRun("Halcyra", ours_);
+    WriteRun("Brindlewick", earlier_);
+}
+
+std::optional<std::string> RunEntries::Ours()
+{
+    return ReadRun("Halcyra");
+}
+
+void RunEntries::SetOurs(const std::string& command)
+{
+    WriteRun("Halcyra", command);
 }
 
 bool HotkeyIsFree(UINT mods, UINT key)

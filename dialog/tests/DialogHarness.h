@@ -4,6 +4,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,23 @@ private:
     ModalResponder* previous_ = nullptr;
 };
 
+// The program's start-up entries in the Run key, put back as they were when it goes.
+class RunEntries {
+public:
+    RunEntries();
+    ~RunEntries();
+    RunEntries(const RunEntries&) = delete;
+    RunEntries& operator=(const RunEntries&) = delete;
+
+    // The program's own entry as it stands now.
+    static std::optional<std::string> Ours();
+    static void SetOurs(const std::string& command);
+
+private:
+    std::optional<std::string> ours_;
+    std::optional<std::string> earlier_;
+};
+
 // A running main form and flash window, with the settings file in a fresh folder, and
 // the settings dialog opened the way the tray opens it.
 class SettingsDialogTest : public ::testing::Test {
@@ -79,6 +97,7 @@ protected:
     int ListSelection() const;
 
     TempAppData appData;
+    RunEntries runEntries;
     frmFlash flash{GetModuleHandleA(nullptr)};
     std::unique_ptr<frmMain> form;
     HWND dialog = nullptr;

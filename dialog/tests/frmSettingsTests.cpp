@@ -51,8 +51,9 @@ TEST_F(SettingsDialogTest, OpensCentredWithAFixedFrameAndEveryControlInPlaceAndI
         const HWND control = Item(spec.id);
         ASSERT_NE(control, nullptr) << spec.id;
         EXPECT_EQ(RectInDialog(control, dialog), ClientRect(spec)) << spec.id;
-        if (HasText(spec))
+        if (HasText(spec)) {
             EXPECT_EQ(WindowText(control), spec.text) << spec.id;
+        }
     }
 
     EXPECT_EQ(GetFocus(), Item(lstMessages));
@@ -164,6 +165,8 @@ TEST_F(SettingsDialogTest, SaveAssignsAndStoresTheRecordThenClosesAndRegistersTh
     SetText(txtSizeMax, "6");
     Click(chkBold);
     Click(chkAllMonitors);
+    Click(chkStartWindows);
+    RunEntries::SetOurs("planted");
     Focus(txtHkStart);
     PressKeys({VK_CONTROL, VK_MENU, 'Q'});
     SetText(txtNewMsg, "alpha\r\nbeta");
@@ -184,6 +187,7 @@ TEST_F(SettingsDialogTest, SaveAssignsAndStoresTheRecordThenClosesAndRegistersTh
     expected.FontSizeMax = 6;
     expected.Bold = !before.Bold;
     expected.AllMonitors = !before.AllMonitors;
+    expected.StartWithWindows = !before.StartWithWindows;
     expected.StartMod = 3;
     expected.StartKey = 'Q';
     expected.Messages.push_back("alpha");
@@ -191,6 +195,7 @@ TEST_F(SettingsDialogTest, SaveAssignsAndStoresTheRecordThenClosesAndRegistersTh
     expected.FontName = gSettings.FontName;  // whichever face the machine offers first
     EXPECT_EQ(gSettings, expected);
     EXPECT_NE(ReadBytes(appData.OurFile()).find("beta"), std::string::npos);
+    EXPECT_EQ(RunEntries::Ours(), std::nullopt);
     EXPECT_FALSE(HotkeyIsFree(MOD_CONTROL | MOD_ALT, 'Q'));
     EXPECT_TRUE(HotkeyIsFree(MOD_CONTROL | MOD_ALT, 'S'));
 }
@@ -231,10 +236,9 @@ TEST_F(SettingsDialogTest, SaveStopsAtTheFirstFailedCheckWithItsMessageAndFocusA
         EXPECT_EQ(GetFocus(), Item(c.focus)) << c.message;
         DWORD start = 0, end = 0;
         SendMessageA(Item(c.focus), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-        if (c.selectsAll)
-            EXPECT_EQ(std::make_pair(start, end), std::make_pair(0ul, static_cast<DWORD>(Text(c.focus).size())));
-        else
-            EXPECT_EQ(std::make_pair(start, end), std::make_pair(1ul, 1ul)) << c.message;
+        const auto selection = c.selectsAll ? std::make_pair(DWORD{0}, static_cast<DWORD>(Text(c.focus).size()))
+                                            : std::make_pair(DWORD{1}, DWORD{1});
+        EXPECT_EQ(std::make_pair(start, end), selection) << c.message;
     }
     EXPECT_EQ(gSettings, DefaultSettings());
     EXPECT_EQ(ReadBytes(appData.OurFile()), "<missing>");
@@ -242,8 +246,10 @@ TEST_F(SettingsDialogTest, SaveStopsAtTheFirstFailedCheckWithItsMessageAndFocusA
 
 TEST_F(SettingsDialogTest, CancelAndTheCloseBoxDropEveryEditAndRegisterTheOldHotkeysAgain)
 {
+    RunEntries::SetOurs("planted");
     for (const bool closeBox : {false, true}) {
         Open();
+        Click(chkStartWindows);
         Click(cmdClrStart);
         SetText(txtIntMin, "9");
         SetText(txtNewMsg, "extra");
@@ -261,6 +267,7 @@ TEST_F(SettingsDialogTest, CancelAndTheCloseBoxDropEveryEditAndRegisterTheOldHot
     EXPECT_EQ(Text(txtHkStart), "Ctrl+Alt+S");
     EXPECT_EQ(ListEntries().size(), DefaultSettings().Messages.size());
     EXPECT_EQ(ReadBytes(appData.OurFile()), "<missing>");
+    EXPECT_EQ(RunEntries::Ours(), "planted");
 }
 
 TEST_F(SettingsDialogTest, AHotkeyHeldElsewhereIsNamedOnceAsTheDialogClosesAfterSave)
