@@ -16,7 +16,8 @@ namespace {
 
 constexpr char kTitle[] = "Halcyra - Settings";
 // A fixed frame with a close box only; no icon in the caption; a taskbar button of its own.
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+// No WS_CLIPCHILDREN: group boxes leave their inside for the dialog to paint.
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
 
 // Cleared as soon as the window begins to go, so that a ShowSettings from inside its close

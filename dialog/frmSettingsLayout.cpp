@@ -27,7 +27,7 @@ WindowKind KindOf(ControlKind kind)
     case ControlKind::WrappingLabel: return {"Static", SS_LEFT | SS_NOPREFIX, 0};
     case ControlKind::CheckBox: return {"Button", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
     case ControlKind::DropDownList: return {"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
-    case ControlKind::ColorSwatch: return {"Button", BS_OWNERDRAW | WS_TABSTOP, 0};
+    case ControlKind::ColorSwatch: return {"Button", BS_OWNERDRAW | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ControlKind::HorizontalScrollBar: break;
     }
     return {"ScrollBar", SBS_HORZ | WS_TABSTOP, 0};

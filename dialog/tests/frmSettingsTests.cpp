@@ -56,6 +56,11 @@ TEST_F(SettingsDialogTest, OpensCentredWithAFixedFrameAndEveryControlInPlaceAndI
         }
     }
 
+    UpdateWindow(dialog);
+    const HDC dc = GetDC(dialog);
+    EXPECT_EQ(GetPixel(dc, 500, 88), GetSysColor(COLOR_BTNFACE)) << "the inside of a group box is painted";
+    ReleaseDC(dialog, dc);
+
     EXPECT_EQ(GetFocus(), Item(lstMessages));
     std::vector<int> order;
     HWND stop = Item(lstMessages);
