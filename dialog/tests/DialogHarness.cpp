@@ -2,42 +2,11 @@
 
 #include "app/tests/TestWindow.h"
 #include "dialog/frmSettings.h"
-#include "platform/Handles.h"
 #include "settings/Settings.h"
 
 namespace {
 
-ModalResponder* activeResponder = nullptr;
-
 constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-
-UniqueRegKey OpenRun()
-{
-    HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key,
-                    nullptr);
-    return UniqueRegKey(key);
-}
-
-std::optional<std::string> ReadRun(const char* name)
-{
-    char value[1024] = {};
-    DWORD size = sizeof value - 1;
-    if (RegQueryValueExA(OpenRun().get(), name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    return std::string(value);
-}
-
-void WriteRun(const char* name, const std::optional<std::string>& value)
-{
-    if (!value) {
-        RegDeleteValueA(OpenRun().get(), name);
-        return;
-    }
-    RegSetValueExA(OpenRun().get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value->c_str()),
-                   static_cast<DWORD>(value->size() + 1));
-}
 
 void SendKey(WORD key, DWORD flags)
 {
@@ -68,17 +37,16 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
     return true;
 }
 
-void PressKeys(std::initializer_list<WORD> chord)
+void PressKeys(const std::vector<WORD>& chord)
 {
-    const WORD last = *(chord.end() - 1);
+    const WORD last = chord.back();
     const SHORT toggledBefore = GetKeyState(last) & 1;
     for (WORD key : chord)
         SendKey(key, 0);
-    for (auto key = chord.end(); key != chord.begin();)
-        SendKey(*--key, KEYEVENTF_KEYUP);
+    for (auto key = chord.rbegin(); key != chord.rend(); ++key)
+        SendKey(*key, KEYEVENTF_KEYUP);
     // The thread's own key state changes only as it takes the key messages from its queue.
-    const bool taken = PumpUntil([&] { return (GetKeyState(last) & 1) != toggledBefore && GetKeyState(last) >= 0; });
-    ASSERT_TRUE(taken) << "the keys never reached the dialog's thread";
+    ASSERT_TRUE(PumpUntil([&] { return (GetKeyState(last) & 1) != toggledBefore && GetKeyState(last) >= 0; }));
     PumpUntil([] { return false; }, 30);  // and whatever they posted in turn
 }
 
@@ -101,61 +69,64 @@ std::string WindowText(HWND window)
     return text;
 }
 
-RunEntries::RunEntries() : ours_(ReadRun("Halcyra")), earlier_(ReadRun("Brindlewick")) {}
-
-RunEntries::~RunEntries()
+COLORREF PixelOf(HWND window, int x, int y)
 {
-    WriteRun("Halcyra", ours_);
-    WriteRun("Brindlewick", earlier_);
-}
-
-std::optional<std::string> RunEntries::Ours()
-{
-    return ReadRun("Halcyra");
-}
-
-void RunEntries::SetOurs(const std::string& command)
-{
-    WriteRun("Halcyra", command);
+    UpdateWindow(window);
+    const HDC dc = GetDC(window);
+    const COLORREF pixel = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return pixel;
 }
 
 bool HotkeyIsFree(UINT mods, UINT key)
 {
     TestWindow other;
     const bool taken = RegisterHotKey(other.get(), 1, mods, key);
-    if (taken)
-        UnregisterHotKey(other.get(), 1);
+    UnregisterHotKey(other.get(), 1);
     return taken;
 }
 
-ModalResponder::ModalResponder(std::function<void(HWND)> respond)
-    : respond_(respond ? std::move(respond)
-                       : [](HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); }),
-      previous_(activeResponder)
+std::optional<std::string> OurRunEntry()
 {
-    activeResponder = this;
-    hook_ = SetWindowsHookExA(WH_CBT, &Hook, nullptr, GetCurrentThreadId());
+    char value[1024] = {};
+    DWORD size = sizeof value;
+    if (RegGetValueA(HKEY_CURRENT_USER, kRunKey, "Halcyra", RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return value;
 }
 
-ModalResponder::~ModalResponder()
+void SetOurRunEntry(const std::optional<std::string>& command)
 {
-    UnhookWindowsHookEx(hook_);
-    activeResponder = previous_;
+    if (!command)
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, kRunKey, "Halcyra");
+    else
+        RegSetKeyValueA(HKEY_CURRENT_USER, kRunKey, "Halcyra", REG_SZ, command->c_str(),
+                        static_cast<DWORD>(command->size() + 1));
 }
 
-LRESULT CALLBACK ModalResponder::Hook(int code, WPARAM wParam, LPARAM lParam)
+std::vector<DialogSeen> Answering(const std::function<void()>& action, std::function<void(HWND)> respond)
 {
-    const auto window = reinterpret_cast<HWND>(wParam);
-    char kind[16] = {};
-    if (code == HCBT_ACTIVATE && GetClassNameA(window, kind, sizeof kind) && std::string(kind) == "#32770") {
-        Seen seen{WindowText(window), {}};
-        // A message box shows its text in a static control of id 0xFFFF.
-        if (const HWND text = GetDlgItem(window, 0xFFFF))
-            seen.text = WindowText(text);
-        activeResponder->seen.push_back(seen);
-        activeResponder->respond_(window);
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
+    static std::vector<DialogSeen>* seen;
+    static std::function<void(HWND)>* answer;
+    std::vector<DialogSeen> boxes;
+    if (!respond)
+        respond = [](HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); };
+    seen = &boxes;
+    answer = &respond;
+    const HOOKPROC hook = [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        const auto window = reinterpret_cast<HWND>(wParam);
+        char kind[16] = {};
+        if (code == HCBT_ACTIVATE && GetClassNameA(window, kind, sizeof kind) && std::string(kind) == "#32770") {
+            // A message box shows its text in a static control of id 0xFFFF.
+            seen->push_back({WindowText(window), WindowText(GetDlgItem(window, 0xFFFF))});
+            (*answer)(window);
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    };
+    const HHOOK installed = SetWindowsHookExA(WH_CBT, hook, nullptr, GetCurrentThreadId());
+    action();
+    UnhookWindowsHookEx(installed);
+    return boxes;
 }
 
 void SettingsDialogTest::SetUp()
@@ -171,40 +142,24 @@ void SettingsDialogTest::TearDown()
     form.reset();
     DrainQuitMessage();
     AppExiting = false;
+    SetOurRunEntry(runEntry);
 }
 
-HWND SettingsDialogTest::Open()
+void SettingsDialogTest::Open()
 {
     form->ShowSettings();
     dialog = SettingsDialog();
     PumpUntil([&] { return GetForegroundWindow() == dialog && GetFocus() == Item(lstMessages); });
-    return dialog;
-}
-
-void SettingsDialogTest::Click(SettingsControl id) const
-{
-    SendMessageA(Item(id), BM_CLICK, 0, 0);
-}
-
-void SettingsDialogTest::Focus(SettingsControl id) const
-{
-    SetFocus(Item(id));
 }
 
 std::vector<std::string> SettingsDialogTest::ListEntries() const
 {
     std::vector<std::string> entries;
-    const LRESULT count = SendMessageA(Item(lstMessages), LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        std::string entry(static_cast<std::size_t>(SendMessageA(Item(lstMessages), LB_GETTEXTLEN, i, 0)) + 1, '\0');
-        entry.resize(static_cast<std::size_t>(
-            SendMessageA(Item(lstMessages), LB_GETTEXT, i, reinterpret_cast<LPARAM>(entry.data()))));
+    const HWND list = Item(lstMessages);
+    for (LRESULT i = 0; i < SendMessageA(list, LB_GETCOUNT, 0, 0); ++i) {
+        std::string entry(static_cast<std::size_t>(SendMessageA(list, LB_GETTEXTLEN, i, 0)) + 1, '\0');
+        entry.resize(static_cast<std::size_t>(SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(entry.data()))));
         entries.push_back(entry);
     }
     return entries;
-}
-
-int SettingsDialogTest::ListSelection() const
-{
-    return static_cast<int>(SendMessageA(Item(lstMessages), LB_GETCURSEL, 0, 0));
 }
