@@ -5,7 +5,7 @@ BUILD   ?= build
 JOBS    ?= $(shell nproc)
 XVFB    := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: run test deps native win64 win32 test-native test-win64 measure fuzz bench clean
+.PHONY: run test deps native win64 win32 test-native test-win64 dist measure fuzz bench clean
 
 run: deps win64
 	WINEDEBUG=-all wine $(BUILD)/win64/halcyra.exe
@@ -33,6 +33,12 @@ test-native: native
 
 test-win64: win64
 	$(XVFB) scripts/wine-session.sh ctest --test-dir $(BUILD)/win64 --output-on-failure
+
+# The release files in dist/: the per-user installer and the portable zip, built without
+# the tests. The same sources give the same bytes.
+dist: deps
+	cmake -S . -B $(BUILD)/dist -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DHALCYRA_TESTS=OFF
+	cmake --build $(BUILD)/dist -j $(JOBS) --target dist
 
 # Benchmarks, not tests: how long messages stay on the X display (map to unmap, 55
 # flashes at DurationMs 100 and at 10) and the program's CPU use at rest, stopped and

@@ -8,6 +8,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
   wine64 xvfb xauth openbox xdotool x11-utils imagemagick libx11-dev
+  nsis zip unzip
 )
 
 missing=()
