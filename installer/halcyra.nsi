@@ -12,6 +12,8 @@ ManifestDPIAware true
 SetCompressor /SOLID lzma
 ; File times would make every build of the installer differ.
 SetDateSave off
+; A tiny program: the sizes would only clutter the pages.
+SpaceTexts none
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Halcyra"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"

@@ -1,7 +1,10 @@
 // What the installer test cannot see from the Unix side of Wine: whether the program's hidden
-// main window exists, and when a Windows process of a given name has ended.
-//   installer_probe window-appears TIMEOUT_MS      exit 0 once the window exists
-//   installer_probe process-ends EXE_NAME TIMEOUT_MS  exit 0 once no such process is left
+// main window exists, whether a page of the uninstaller shows a given control, and when a
+// Windows process of a given name has ended. Each waits at most TIMEOUT_MS.
+//   installer_probe window-appears TIMEOUT_MS                  exit 0 once the window exists
+//   installer_probe control-appears TITLE CLASS TIMEOUT_MS     exit 0 once it is visible in a
+//                                                              window whose title starts so
+//   installer_probe process-ends EXE_NAME TIMEOUT_MS           exit 0 once none is left
 #include <windows.h>
 #include <tlhelp32.h>
 
@@ -15,20 +18,64 @@
 
 namespace {
 
-bool MainWindowExists()
-{
-    return FindWindowA("HalcyraMain", "Halcyra") != nullptr;
-}
-
-bool WindowAppears(DWORD timeoutMs)
+template <typename Condition>
+bool WaitFor(DWORD timeoutMs, Condition condition)
 {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    while (!MainWindowExists()) {
+    while (!condition()) {
         if (GetTickCount64() >= deadline)
             return false;
         Sleep(50);
     }
     return true;
+}
+
+bool MainWindowExists()
+{
+    return FindWindowA("HalcyraMain", "Halcyra") != nullptr;
+}
+
+// The uninstaller's pages add their own caption after its title.
+HWND WindowTitled(const char* titleStart)
+{
+    struct Search {
+        const char* titleStart;
+        HWND found = nullptr;
+    } search{titleStart};
+    EnumWindows(
+        [](HWND window, LPARAM searchAddress) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(searchAddress);
+            char title[256] = {};
+            GetWindowTextA(window, title, sizeof title);
+            if (std::strncmp(title, search.titleStart, std::strlen(search.titleStart)) == 0)
+                search.found = window;
+            return search.found == nullptr;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+struct ControlSearch {
+    const char* className;
+    bool found = false;
+};
+
+BOOL CALLBACK MatchVisibleControl(HWND control, LPARAM searchAddress)
+{
+    auto& search = *reinterpret_cast<ControlSearch*>(searchAddress);
+    char name[64] = {};
+    GetClassNameA(control, name, sizeof name);
+    search.found = _stricmp(name, search.className) == 0 && IsWindowVisible(control);
+    return !search.found;
+}
+
+bool ControlVisible(const char* windowTitle, const char* className)
+{
+    const HWND window = WindowTitled(windowTitle);
+    ControlSearch search{className};
+    if (window)
+        EnumChildWindows(window, &MatchVisibleControl, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 std::vector<UniqueKernelHandle> ProcessesNamed(const char* exeName)
@@ -66,9 +113,12 @@ bool ProcessesEnd(const char* exeName, DWORD timeoutMs)
 int main(int argc, char** argv)
 {
     if (argc == 3 && std::strcmp(argv[1], "window-appears") == 0)
-        return WindowAppears(std::strtoul(argv[2], nullptr, 10)) ? 0 : 1;
+        return WaitFor(std::strtoul(argv[2], nullptr, 10), MainWindowExists) ? 0 : 1;
+    if (argc == 5 && std::strcmp(argv[1], "control-appears") == 0)
+        return WaitFor(std::strtoul(argv[4], nullptr, 10), [&] { return ControlVisible(argv[2], argv[3]); }) ? 0 : 1;
     if (argc == 4 && std::strcmp(argv[1], "process-ends") == 0)
         return ProcessesEnd(argv[2], std::strtoul(argv[3], nullptr, 10)) ? 0 : 1;
-    std::fprintf(stderr, "usage: installer_probe window-appears MS | process-ends EXE_NAME MS\n");
+    std::fprintf(stderr, "usage: installer_probe window-appears MS | control-appears TITLE CLASS MS | "
+                         "process-ends EXE_NAME MS\n");
     return 2;
 }

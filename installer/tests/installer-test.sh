@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs Halcyra silently into the session's Wine prefix, starts the installed program,
-# uninstalls it silently while it runs, and checks what is there after each step.
+# installs again over it, uninstalls silently while it runs, then installs once more and
+# uninstalls through the pages with the settings box ticked; checks what is there after
+# each step.
 # Usage (inside scripts/wine-session.sh): installer-test.sh SETUP_EXE HALCYRA_EXE PROBE_EXE VERSION
 set -uo pipefail
 
@@ -17,6 +19,8 @@ check() {
   if "$@"; then echo "ok: $what"; else echo "FAILED: $what" >&2; failures=$((failures + 1)); fi
 }
 absent() { [ ! -e "$1" ]; }
+# Programs that may outlive the test must not hold CTest's output open.
+quietly() { "$@" >/dev/null 2>&1; }
 same() { [ "$1" = "$2" ] || { echo "  expected [$2], got [$1]" >&2; return 1; }; }
 
 # Wine takes these folders from the prefix's registry, not from the Unix environment.
@@ -41,26 +45,44 @@ if [ -z "$local_appdata" ] || [ -z "$install_dir_u" ] || [ -z "$settings_dir_u" 
 fi
 
 program_pid=""
+start_program() {
+  timeout 300 wine "$install_dir\\halcyra.exe" >/dev/null 2>&1 &
+  program_pid=$!
+  check "its main window appears" timeout 60 wine "$probe" window-appears 20000
+}
+program_ended() {
+  timeout 60 wine "$probe" process-ends halcyra.exe 5000 || return 1
+  wait "$program_pid"
+  program_pid=""
+}
+# The uninstaller copies itself to the temporary folder and carries on from there, under
+# this name (NSIS 3; older versions called it Au_.exe).
+uninstaller_copy=Un.exe
+uninstaller_finishes() { timeout 120 wine "$probe" process-ends "$uninstaller_copy" 90000; }
+# The probe's 1 means that the time ran out with the process still there.
+uninstaller_running() {
+  timeout 60 wine "$probe" process-ends "$uninstaller_copy" 500
+  [ $? -eq 1 ]
+}
+
 cleanup() {
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
   rm -rf "$install_dir_u" "$settings_dir_u" "$shortcut_u"
   timeout 60 wine reg delete "$uninstall_key" /f >/dev/null 2>&1
   timeout 60 wine reg delete "$run_key" /v Halcyra /f >/dev/null 2>&1
 }
-trap cleanup EXIT
 
 # The first-run checks below mean something only in a prefix where Halcyra never ran.
 if [ -e "$settings_dir_u" ] || [ -e "$install_dir_u" ] || [ -n "$(run_value)" ]; then
   echo "the prefix already holds a Halcyra: $settings_dir_u, $install_dir_u or the Run value" >&2
-  trap - EXIT
   exit 1
 fi
+trap cleanup EXIT
 
 echo "== silent install"
-check "the installer exits with 0" timeout 120 wine "$setup" /S
+check "the installer exits with 0" quietly timeout 120 wine "$setup" /S
 check "halcyra.exe is the one built" cmp -s "$built_exe" "$install_dir_u/halcyra.exe"
-check "the uninstaller is beside it" test -f "$install_dir_u/uninstall.exe"
-check "nothing else is installed" same "$(ls "$install_dir_u" | tr '\n' ' ')" "halcyra.exe uninstall.exe "
+check "nothing but the uninstaller is beside it" same "$(ls "$install_dir_u" | tr '\n' ' ')" "halcyra.exe uninstall.exe "
 check "the Start-menu shortcut exists" test -f "$shortcut_u"
 check "the shortcut points at the installed exe" grep -aqiF "Programs\\Halcyra\\halcyra.exe" "$shortcut_u"
 
@@ -77,26 +99,47 @@ check "the installer leaves the Run value to the program" same "$(run_value)" ""
 check "the installer writes no settings" absent "$settings_dir_u"
 
 echo "== first start of the installed program"
-timeout 300 wine "$install_dir\\halcyra.exe" >/dev/null 2>&1 &
-program_pid=$!
-check "its main window appears" timeout 60 wine "$probe" window-appears 20000
+start_program
 check "it writes settings.ini with the defaults" grep -q '^StartWithWindows=1' "$settings_dir_u/settings.ini"
 check "it enters itself in the Run key" same "$(run_value)" "\"$install_dir\\halcyra.exe\""
 
+echo "== silent install over the running program"
+check "the installer exits with 0" quietly timeout 120 wine "$setup" /S
+check "the program was ended first" program_ended
+check "halcyra.exe is still the one built" cmp -s "$built_exe" "$install_dir_u/halcyra.exe"
+start_program
+
 echo "== silent uninstall while it runs"
-check "the uninstaller starts" timeout 120 wine "$install_dir\\uninstall.exe" /S
-# The uninstaller copies itself to Au_.exe in the temporary folder and carries on from there.
-check "the uninstaller's copy finishes" timeout 120 wine "$probe" process-ends Au_.exe 90000
-check "the program has ended" timeout 60 wine "$probe" process-ends halcyra.exe 5000
-if ! kill -0 "$program_pid" 2>/dev/null; then
-  wait "$program_pid"
-  program_pid=""
-fi
+check "the uninstaller starts" quietly timeout 120 wine "$install_dir\\uninstall.exe" /S
+check "the uninstaller's copy finishes" uninstaller_finishes
+check "the program has ended" program_ended
 check "the install folder is gone" absent "$install_dir_u"
 check "the shortcut is gone" absent "$shortcut_u"
 check "the Uninstall key is gone" same "$(query_key "$uninstall_key")" ""
 check "the Run value is gone" same "$(run_value)" ""
 check "the settings stay" test -f "$settings_dir_u/settings.ini"
+
+echo "== uninstall through its pages, with the settings box ticked"
+check "the installer exits with 0" quietly timeout 120 wine "$setup" /S
+check "the uninstaller starts" quietly timeout 120 wine "$install_dir\\uninstall.exe"
+page=$(timeout 60 xdotool search --sync --name "^Halcyra Uninstall" | head -1)
+check "its window appears" test -n "$page"
+if [ -n "$page" ]; then
+  check "its copy is the process waited for" uninstaller_running
+  xdotool windowactivate --sync "$page" key Return
+  # The second page lists the one optional part, the settings, in a tree of check boxes.
+  check "the settings box appears" timeout 60 wine "$probe" control-appears "Halcyra Uninstall" SysTreeView32 20000
+  xdotool windowactivate --sync "$page" key space key Return
+  check "the last page appears" timeout 60 wine "$probe" control-appears "Halcyra Uninstall" msctls_progress32 20000
+  # Its Close button takes Enter once the work is done.
+  for attempt in 1 2 3 4 5 6 7 8 9 10; do
+    xdotool windowactivate --sync "$page" key Return 2>/dev/null || break
+    timeout 60 wine "$probe" process-ends "$uninstaller_copy" 2000 && break
+  done
+fi
+check "the uninstaller's copy finishes" uninstaller_finishes
+check "the install folder is gone" absent "$install_dir_u"
+check "the settings are gone" absent "$settings_dir_u"
 
 echo "$failures failed"
 [ "$failures" -eq 0 ]
