@@ -43,6 +43,9 @@ VIAddVersionKey "LegalCopyright" "${COPYRIGHT}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 
+; The MIT licence asks for no agreement: the page only shows it.
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "Halcyra is free software under this licence. Click Next to continue."
+!define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
 !insertmacro MUI_PAGE_LICENSE "${LICENSE_FILE}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
