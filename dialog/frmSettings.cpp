@@ -248,7 +248,12 @@ void frmSettings::cmdSave_Click()
         MessageBoxA(window_, failure->message.c_str(), "Halcyra", MB_OK | MB_ICONEXCLAMATION);
         if (!window_)  // the program exited while the box was open
             return;
+        // The owner of a closed message box does not always become the foreground window
+        // again (seen under Wine with a window manager): ask for it, and remember the box
+        // for whenever the dialog is activated.
         const HWND box = Control(BoxOf(failure->box));
+        lastFocus_ = box;
+        SetForegroundWindow(window_);
         SetFocus(box);
         if (failure->selectAll)
             SendMessageA(box, EM_SETSEL, 0, -1);
