@@ -1,16 +1,19 @@
 // What the installer test cannot see from the Unix side of Wine: whether the program's hidden
 // main window exists, whether a page of the uninstaller shows a given control, and when a
-// Windows process of a given name has ended. Each waits at most TIMEOUT_MS.
+// Windows process of a given name has ended, each waiting at most TIMEOUT_MS;
 //   installer_probe window-appears TIMEOUT_MS                  exit 0 once the window exists
 //   installer_probe control-appears TITLE CLASS TIMEOUT_MS     exit 0 once it is visible in a
 //                                                              window whose title starts so
 //   installer_probe process-ends EXE_NAME TIMEOUT_MS           exit 0 once none is left
+// and what Explorer shows of an exe's version block:
+//   installer_probe version PATH      prints the fixed file version and three of its texts
 #include <windows.h>
 #include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -108,6 +111,30 @@ bool ProcessesEnd(const char* exeName, DWORD timeoutMs)
     return true;
 }
 
+std::string VersionText(const std::vector<char>& block, const char* name)
+{
+    char* text = nullptr;
+    UINT length = 0;
+    const std::string path = std::string("\\StringFileInfo\\040904b0\\") + name;
+    if (!VerQueryValueA(block.data(), path.c_str(), reinterpret_cast<void**>(&text), &length) || length == 0)
+        return "(missing)";
+    return std::string(text, length - 1);
+}
+
+bool PrintVersion(const char* exePath)
+{
+    std::vector<char> block(GetFileVersionInfoSizeA(exePath, nullptr));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    if (block.empty() || !GetFileVersionInfoA(exePath, 0, static_cast<DWORD>(block.size()), block.data()) ||
+        !VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length))
+        return false;
+    std::printf("%d.%d.%d.%d\n%s\n%s\n%s\n", HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
+                HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS), VersionText(block, "ProductVersion").c_str(),
+                VersionText(block, "ProductName").c_str(), VersionText(block, "LegalCopyright").c_str());
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -118,7 +145,9 @@ int main(int argc, char** argv)
         return WaitFor(std::strtoul(argv[4], nullptr, 10), [&] { return ControlVisible(argv[2], argv[3]); }) ? 0 : 1;
     if (argc == 4 && std::strcmp(argv[1], "process-ends") == 0)
         return ProcessesEnd(argv[2], std::strtoul(argv[3], nullptr, 10)) ? 0 : 1;
+    if (argc == 3 && std::strcmp(argv[1], "version") == 0)
+        return PrintVersion(argv[2]) ? 0 : 1;
     std::fprintf(stderr, "usage: installer_probe window-appears MS | control-appears TITLE CLASS MS | "
-                         "process-ends EXE_NAME MS\n");
+                         "process-ends EXE_NAME MS | version PATH\n");
     return 2;
 }

@@ -82,6 +82,8 @@ trap cleanup EXIT
 echo "== silent install"
 check "the installer exits with 0" quietly timeout 120 wine "$setup" /S
 check "halcyra.exe is the one built" cmp -s "$built_exe" "$install_dir_u/halcyra.exe"
+check "its version block names this version" same "$(timeout 60 wine "$probe" version "$install_dir\\halcyra.exe" | tr -d '\r')" \
+  "$version.0"$'\n'"$version"$'\n'"Halcyra"$'\n'"Copyright (C) 2026 The Halcyra developers"
 check "nothing but the uninstaller is beside it" same "$(ls "$install_dir_u" | tr '\n' ' ')" "halcyra.exe uninstall.exe "
 check "the Start-menu shortcut exists" test -f "$shortcut_u"
 check "the shortcut points at the installed exe" grep -aqiF "Programs\\Halcyra\\halcyra.exe" "$shortcut_u"
