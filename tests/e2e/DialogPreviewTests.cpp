@@ -1,5 +1,6 @@
 #include "tests/e2e/driver/DialogTest.h"
 #include "tests/e2e/driver/FlashWatch.h"
+#include "tests/e2e/driver/Focus.h"
 #include "tests/e2e/driver/Input.h"
 #include "tests/e2e/driver/Program.h"
 #include "tests/e2e/driver/Screen.h"
@@ -31,6 +32,7 @@ void UseColourChooser(const Program& program, COLORREF colour, int button)
     HWND chooser = nullptr;
     Require(WaitUntil([&] { return (chooser = ColourChooser(program)) != nullptr; }, kActionTimeoutMs),
             "the colour chooser did not open");
+    Require(WaitForKeyboard(chooser, kActionTimeoutMs), "the colour chooser did not get the keyboard");
     const std::pair<int, int> boxes[] = {{kRedBox, GetRValue(colour)}, {kGreenBox, GetGValue(colour)},
                                          {kBlueBox, GetBValue(colour)}};
     for (const auto& [id, value] : boxes) {
@@ -39,8 +41,8 @@ void UseColourChooser(const Program& program, COLORREF colour, int button)
         PressChord({VK_HOME});
         PressChord({VK_SHIFT, VK_END});
         TypeText(std::to_string(value));
-        Require(WaitUntil([&] { return TextOf(box) == std::to_string(value); }, kActionTimeoutMs),
-                "the chooser did not take the value");
+        Require(WaitUntil([&] { return ContentOf(box) == std::to_string(value); }, kActionTimeoutMs),
+                "the chooser's box " + std::to_string(id) + " shows \"" + ContentOf(box) + "\", not " + std::to_string(value));
     }
     LeftClickAt(CentreOf(GetDlgItem(chooser, button)));
     Require(WaitUntil([&] { return !IsWindow(chooser); }, kActionTimeoutMs), "the colour chooser did not close");

@@ -1,6 +1,7 @@
 #include "tests/e2e/driver/DialogTest.h"
 
 #include "tests/e2e/driver/Files.h"
+#include "tests/e2e/driver/Focus.h"
 #include "tests/e2e/driver/Wait.h"
 
 #include <algorithm>
@@ -58,6 +59,9 @@ SettingsDialog DialogTest::OpenByDoubleClick()
         kActionTimeoutMs);
     Require(window != nullptr, "a double click on the icon opened no settings dialog");
     Require(inFront, "the settings dialog did not come to the front");
+    // Only settles: the window manager refuses the X focus when another window has taken
+    // it since the click on the tray; typing then fails with its own message.
+    WaitForKeyboard(window, kActionTimeoutMs);
     return SettingsDialog(window);
 }
 

@@ -17,6 +17,21 @@ std::vector<std::string> CrLfLines(const std::string& text)
 
 namespace {
 
+std::string Trimmed(const std::string& text)
+{
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string Unquoted(const std::string& text)
+{
+    if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front())
+        return text.substr(1, text.size() - 2);
+    return text;
+}
+
 // Every key of a section, in file order, as name and value.
 std::vector<std::pair<std::string, std::string>> SectionPairs(const std::string& text, const std::string& section)
 {
@@ -29,7 +44,7 @@ std::vector<std::pair<std::string, std::string>> SectionPairs(const std::string&
         }
         const size_t equals = line.find('=');
         if (inside && equals != std::string::npos)
-            pairs.emplace_back(line.substr(0, equals), line.substr(equals + 1));
+            pairs.emplace_back(Trimmed(line.substr(0, equals)), Unquoted(Trimmed(line.substr(equals + 1))));
     }
     return pairs;
 }

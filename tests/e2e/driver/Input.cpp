@@ -27,6 +27,11 @@ void MoveMouse(POINT at)
             return now.x == at.x && now.y == at.y;
         },
         1000);
+    // Entering another X window makes Wine read the keyboard state back from the X server,
+    // where no injected key is down. Keys pressed before the window's thread has caught up
+    // would lose their modifiers; it reads its X events before it answers a sent message.
+    if (const HWND under = WindowFromPoint(at))
+        SendMessageTimeoutA(GetAncestor(under, GA_ROOT), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, nullptr);
 }
 
 void ClickMouse(DWORD downFlag, DWORD upFlag)

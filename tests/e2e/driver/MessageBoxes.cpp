@@ -42,8 +42,15 @@ bool DismissMessageBox(const MessageBoxSeen& box)
     const HWND button = FindWindowExA(box.window, nullptr, "Button", nullptr);
     if (!button)
         return false;
-    LeftClickAt(CentreOf(button));
-    return WaitUntil([&] { return !IsWindowVisible(box.window); }, 3000);
+    // A click that arrives before the box has been mapped on the X display goes to the
+    // window below it.
+    WaitUntil([&] { return GetForegroundWindow() == box.window; }, 3000);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        LeftClickAt(CentreOf(button));
+        if (WaitUntil([&] { return !IsWindowVisible(box.window); }, 1000))
+            return true;
+    }
+    return false;
 }
 
 std::optional<Image> IconOnScreen(const MessageBoxSeen& box)

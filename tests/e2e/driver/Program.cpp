@@ -55,6 +55,15 @@ std::string TextOf(HWND window)
     return text;
 }
 
+std::string ContentOf(HWND control)
+{
+    const LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const LRESULT copied = SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(copied));
+    return text;
+}
+
 RECT RectOf(HWND window)
 {
     RECT rect = {};

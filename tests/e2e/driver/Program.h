@@ -40,4 +40,7 @@ private:
 
 std::string ClassOf(HWND window);
 std::string TextOf(HWND window);
+// The text a control holds, asked with WM_GETTEXT: for a window of another process
+// GetWindowText gives only the text the window was created with.
+std::string ContentOf(HWND control);
 RECT RectOf(HWND window);

@@ -68,6 +68,17 @@ bool RunUnixCommand(const std::string& shellCommand, DWORD timeoutMs)
     return finished;
 }
 
+std::optional<std::string> UnixCommandOutput(const std::string& shellCommand, DWORD timeoutMs)
+{
+    const std::string file = UniqueUnixPath(".out");
+    if (!RunUnixCommand(shellCommand + " > " + Quoted(file), timeoutMs))
+        return std::nullopt;
+    const std::string path = WindowsPathOfUnix(file);
+    auto output = ReadFileBytes(path);
+    DeleteFileA(path.c_str());
+    return output;
+}
+
 std::optional<Image> CaptureScreen(const RECT& area)
 {
     const std::string file = UniqueUnixPath(".ppm");

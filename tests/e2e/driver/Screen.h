@@ -13,6 +13,8 @@
 // programs through CreateProcess but gives no handle to wait on, so the command
 // announces its end by creating a marker file.
 bool RunUnixCommand(const std::string& shellCommand, DWORD timeoutMs);
+// What a Unix shell command line writes to its standard output.
+std::optional<std::string> UnixCommandOutput(const std::string& shellCommand, DWORD timeoutMs);
 
 struct Image {
     int width = 0;

@@ -1,5 +1,6 @@
 #include "tests/e2e/driver/SettingsDialog.h"
 
+#include "tests/e2e/driver/Focus.h"
 #include "tests/e2e/driver/Input.h"
 #include "tests/e2e/driver/Program.h"
 #include "tests/e2e/driver/Tray.h"
@@ -124,15 +125,7 @@ HWND SettingsDialog::Control(SettingsControl id) const
     return search.found;
 }
 
-std::string SettingsDialog::Text(SettingsControl id) const
-{
-    const HWND control = Control(id);
-    const LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const LRESULT copied = SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(copied));
-    return text;
-}
+std::string SettingsDialog::Text(SettingsControl id) const { return ContentOf(Control(id)); }
 
 RECT SettingsDialog::Placement(SettingsControl id) const
 {
@@ -148,13 +141,17 @@ RECT SettingsDialog::Placement(SettingsControl id) const
 
 std::vector<std::string> SettingsDialog::Messages() const
 {
-    const HWND list = Control(lstMessages);
     std::vector<std::string> messages;
     const int count = MessageCount();
     messages.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i)
-        messages.push_back(ItemText(list, i, LB_GETTEXTLEN, LB_GETTEXT));
+        messages.push_back(Message(i));
     return messages;
+}
+
+std::string SettingsDialog::Message(int index) const
+{
+    return ItemText(Control(lstMessages), index, LB_GETTEXTLEN, LB_GETTEXT);
 }
 
 int SettingsDialog::MessageCount() const
@@ -215,6 +212,17 @@ std::pair<int, int> SettingsDialog::Selection(SettingsControl id) const
     return {LOWORD(packed), HIWORD(packed)};
 }
 
+bool SettingsDialog::BringToFront() const
+{
+    if (WaitForKeyboard(window_, 500))
+        return true;
+    // Between Preview and Save: no control there.
+    POINT empty = {200, 454};
+    ClientToScreen(window_, &empty);
+    LeftClickAt(empty);
+    return WaitForKeyboard(window_, 3000);
+}
+
 void SettingsDialog::Click(SettingsControl id) const { LeftClickAt(CentreOf(Control(id))); }
 
 void SettingsDialog::ClickMessage(int index) const
@@ -237,7 +245,7 @@ void SelectAllByKeyboard()
 
 }  // namespace
 
-bool SettingsDialog::TypeInto(SettingsControl id, const std::string& text) const
+testing::AssertionResult SettingsDialog::TypeInto(SettingsControl id, const std::string& text) const
 {
     Click(id);
     SelectAllByKeyboard();
@@ -245,7 +253,12 @@ bool SettingsDialog::TypeInto(SettingsControl id, const std::string& text) const
         PressChord({VK_DELETE});
     else
         TypeText(text);
-    return WaitForText(id, text, 2000);
+    if (WaitForText(id, text, 2000))
+        return testing::AssertionSuccess();
+    const auto focused = Focused();
+    return testing::AssertionFailure() << "typed \"" << text << "\" into " << id << " but it shows \"" << Text(id)
+                                       << "\"; focus on " << (focused ? *focused : 0) << ", in front: \""
+                                       << TextOf(GetForegroundWindow()) << "\"";
 }
 
 void SettingsDialog::PasteInto(SettingsControl id) const

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +26,7 @@ public:
     RECT Placement(SettingsControl id) const;
 
     std::vector<std::string> Messages() const;
+    std::string Message(int index) const;
     int MessageCount() const;
     std::optional<int> SelectedMessage() const;
     std::string SelectedFont() const;
@@ -35,12 +38,16 @@ public:
     // The selection of an edit box as start and end positions.
     std::pair<int, int> Selection(SettingsControl id) const;
 
+    // Waits until the dialog has the keyboard (see Focus.h); when another window keeps it,
+    // clicks an empty spot of the dialog as a user would. The window manager here
+    // sometimes hands the focus to the tray when a message box closes.
+    bool BringToFront() const;
     void Click(SettingsControl id) const;
     // Clicks a message in the list; it must be scrolled into view.
     void ClickMessage(int index) const;
     // Clicks into a box, selects all it holds with the keyboard and types text over it;
-    // false when the box did not come to show the text.
-    bool TypeInto(SettingsControl id, const std::string& text) const;
+    // fails when the box did not come to show the text.
+    testing::AssertionResult TypeInto(SettingsControl id, const std::string& text) const;
     // Clicks into a box, selects everything and pastes the clipboard over it.
     void PasteInto(SettingsControl id) const;
     // Waits until the text of a control is exactly text.

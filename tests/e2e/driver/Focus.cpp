@@ -1,0 +1,37 @@
+#include "tests/e2e/driver/Focus.h"
+
+#include "tests/e2e/driver/Screen.h"
+#include "tests/e2e/driver/Wait.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+std::optional<unsigned long> XFocusWindow()
+{
+    const auto output = UnixCommandOutput("xdotool getwindowfocus", 5000);
+    unsigned long window = 0;
+    if (!output || std::sscanf(output->c_str(), "%lu", &window) != 1)
+        return std::nullopt;
+    return window;
+}
+
+// The X window that Wine made for a top-level window.
+unsigned long XWindowOf(HWND window)
+{
+    return static_cast<unsigned long>(reinterpret_cast<uintptr_t>(GetPropA(window, "__wine_x11_whole_window")));
+}
+
+}  // namespace
+
+bool HasKeyboard(HWND window) { return GetForegroundWindow() == window && XFocusWindow() == XWindowOf(window); }
+
+bool WaitForKeyboard(HWND window, DWORD timeoutMs)
+{
+    if (!WaitUntil([&] { return HasKeyboard(window); }, timeoutMs))
+        return false;
+    // The window's thread reads its pending X events before it answers a sent message.
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, nullptr) != 0;
+}
