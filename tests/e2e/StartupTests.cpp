@@ -20,6 +20,8 @@ TEST_F(Startup, TheIconAppearsStoppedAndASecondLaunchEndsAtOnceAddingNothing)
     const TrayIcon icon = LaunchToTray();
     EXPECT_EQ(icon.tip, "Halcyra - stopped");
 
+    // A tooltip needs the pointer to arrive over the icon, not merely to be there already.
+    MoveMouse({0, 0});
     MoveMouse(CentreOf(icon.window));
     EXPECT_TRUE(WaitUntil([] { return VisibleTrayTip() == "Halcyra - stopped"; }, kActionTimeoutMs))
         << "hovering the icon shows its tip";

@@ -122,15 +122,25 @@ std::vector<TrayIcon> TrayIconsWithTip(const std::string& prefix)
     return matching;
 }
 
+// The icon once it can be clicked: when the tray comes back after its last icon went, Wine
+// shows the tray window again and the window manager places it, so an icon's tooltip
+// tool exists before the icon has settled where a click would reach it.
 std::optional<TrayIcon> WaitForHalcyraIcon(DWORD timeoutMs)
 {
     std::optional<TrayIcon> found;
+    RECT lastRect = {};
     WaitUntil(
         [&] {
             const auto icons = TrayIconsWithTip("Halcyra");
-            if (icons.size() == 1)
+            if (icons.size() != 1 || !IsWindowVisible(icons.front().window))
+                return false;
+            RECT rect = {};
+            GetWindowRect(icons.front().window, &rect);
+            const bool settled = EqualRect(&rect, &lastRect);
+            lastRect = rect;
+            if (settled)
                 found = icons.front();
-            return found.has_value();
+            return settled;
         },
         timeoutMs);
     return found;
