@@ -77,8 +77,9 @@ TEST_F(DialogHotkeys, AHotkeyHeldElsewhereIsReportedOnceAsTheDialogClosesAfterSa
     const auto box = WaitForMessageBox(*program, kActionTimeoutMs);
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(box->title, "Halcyra");
-    EXPECT_EQ(box->text, "These hotkeys could not be registered (probably already used by another program):\r\n\r\n"
-                         "  Ctrl+Alt+X  (stop)\r\n\r\nChoose different ones in Settings.");
+    EXPECT_EQ(box->text,
+              "These hotkeys could not be registered (probably already used by another program):\r\n\r\n"
+              "  Ctrl+Alt+X  (stop)\r\n\r\nChoose different ones in Settings.");
     EXPECT_EQ(IniValue(SettingsText(), "Timing", "IntervalMin"), "61") << "already stored";
     ASSERT_TRUE(DismissMessageBox(*box));
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog.Window()); }, kActionTimeoutMs));

@@ -152,7 +152,8 @@ TEST_F(SettingsDialogWindow, ADoubleClickOpensItAndASecondBringsTheSameOneForwar
         return std::all_of(std::begin(kInsideGroups), std::end(kInsideGroups),
                            [&](POINT spot) { return image->Pixel(spot.x, spot.y) == background; });
     };
-    EXPECT_TRUE(WaitUntil(painted, kActionTimeoutMs)) << "the inside of a group box is not painted; see dialog-open.png";
+    EXPECT_TRUE(WaitUntil(painted, kActionTimeoutMs))
+        << "the inside of a group box is not painted; see dialog-open.png";
 
     ASSERT_TRUE(dialog.TypeInto(txtIntMin, "42"));
     {
@@ -189,7 +190,8 @@ TEST_F(SettingsDialogWindow, EveryControlSitsWhereTheLayoutPutsItShowingTheSetti
             EXPECT_EQ(placed.bottom, control.rect.bottom);
         }
     }
-    EXPECT_EQ(dialog.Messages(), (std::vector<std::string>{"First message", "Second one", "The third and longest message"}));
+    EXPECT_EQ(dialog.Messages(),
+              (std::vector<std::string>{"First message", "Second one", "The third and longest message"}));
     EXPECT_EQ(dialog.SelectedMessage(), std::nullopt);
     EXPECT_EQ(dialog.SelectedFont(), "Liberation Serif");
     EXPECT_EQ(dialog.OpacityPosition(), 128);

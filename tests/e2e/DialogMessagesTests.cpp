@@ -84,7 +84,8 @@ TEST_F(DialogMessages, UpdateAndRemoveActOnTheSelectedEntryAndTheTextBoxFollows)
     ASSERT_TRUE(dialog.WaitForText(txtNewMsg, "Second one", kActionTimeoutMs));
     ASSERT_TRUE(dialog.TypeInto(txtNewMsg, "  new  "));
     dialog.Click(cmdUpdate);
-    EXPECT_TRUE(WaitUntil([&] { return dialog.Messages() == Messages{kKnown[0], "new", kKnown[2]}; }, kActionTimeoutMs));
+    const Messages renamed = {kKnown[0], "new", kKnown[2]};
+    EXPECT_TRUE(WaitUntil([&] { return dialog.Messages() == renamed; }, kActionTimeoutMs)) << "trimmed, in place";
 
     dialog.ClickMessage(1);
     ASSERT_TRUE(PutOnClipboard("first\r\nsecond"));
@@ -108,7 +109,8 @@ TEST_F(DialogMessages, UpdateAndRemoveActOnTheSelectedEntryAndTheTextBoxFollows)
     dialog.ClickMessage(0);
     ASSERT_TRUE(dialog.WaitForText(txtNewMsg, kKnown[0], kActionTimeoutMs));
     PressChord({VK_DELETE});
-    EXPECT_TRUE(WaitUntil([&] { return dialog.Messages() == Messages{"first"}; }, kActionTimeoutMs)) << "Delete in the list";
+    EXPECT_TRUE(WaitUntil([&] { return dialog.Messages() == Messages{"first"}; }, kActionTimeoutMs))
+        << "Delete in the list";
     EXPECT_EQ(dialog.SelectedMessage(), 0);
     EXPECT_EQ(dialog.Text(txtNewMsg), "first");
 
@@ -146,8 +148,8 @@ TEST_F(DialogMessages, TwentyThousandPastedLinesAreAddedSavedAndShownAgainWithin
 
     dialog.PasteInto(txtNewMsg);
     const HWND box = dialog.Control(txtNewMsg);
-    const auto pasteMs =
-        MsUntil([&] { return SendMessageA(box, WM_GETTEXTLENGTH, 0, 0) == static_cast<LRESULT>(pasted.size()); }, 10000);
+    const auto pasteMs = MsUntil(
+        [&] { return SendMessageA(box, WM_GETTEXTLENGTH, 0, 0) == static_cast<LRESULT>(pasted.size()); }, 10000);
     ASSERT_TRUE(pasteMs.has_value()) << "the whole list did not arrive in the text box";
 
     dialog.Click(cmdAdd);
@@ -157,7 +159,8 @@ TEST_F(DialogMessages, TwentyThousandPastedLinesAreAddedSavedAndShownAgainWithin
     ASSERT_TRUE(addMs.has_value());
 
     dialog.Click(cmdSave);
-    const auto saveMs = MsUntil([&] { return !IsWindow(dialog.Window()) && IniMessages(SettingsText()).size() == expected.size(); }, 10000);
+    const auto saveMs = MsUntil(
+        [&] { return !IsWindow(dialog.Window()) && IniMessages(SettingsText()).size() == expected.size(); }, 10000);
     ASSERT_TRUE(saveMs.has_value());
     EXPECT_EQ(IniMessages(SettingsText()), expected);
 
@@ -178,8 +181,9 @@ TEST_F(DialogMessages, TwentyThousandPastedLinesAreAddedSavedAndShownAgainWithin
         EXPECT_EQ(dialog.Message(static_cast<int>(i)), expected[i]) << i;
     EXPECT_EQ(dialog.Message(static_cast<int>(expected.size()) - 1), expected.back());
 
-    std::printf("[ measured ] %d lines: pasted in %.0f ms, added in %.0f ms, saved in %.0f ms, shown again in %.0f ms\n",
-                kLines, *pasteMs, *addMs, *saveMs, *reopenMs);
+    std::printf(
+        "[ measured ] %d lines: pasted in %.0f ms, added in %.0f ms, saved in %.0f ms, shown again in %.0f ms\n",
+        kLines, *pasteMs, *addMs, *saveMs, *reopenMs);
     EXPECT_LT(*addMs, 1000);
     EXPECT_LT(*saveMs, 1000);
     EXPECT_LT(*reopenMs, 1000);

@@ -33,8 +33,8 @@ void UseColourChooser(const Program& program, COLORREF colour, int button)
     Require(WaitUntil([&] { return (chooser = ColourChooser(program)) != nullptr; }, kActionTimeoutMs),
             "the colour chooser did not open");
     Require(WaitForKeyboard(chooser, kActionTimeoutMs), "the colour chooser did not get the keyboard");
-    const std::pair<int, int> boxes[] = {{kRedBox, GetRValue(colour)}, {kGreenBox, GetGValue(colour)},
-                                         {kBlueBox, GetBValue(colour)}};
+    const std::pair<int, int> boxes[] = {
+        {kRedBox, GetRValue(colour)}, {kGreenBox, GetGValue(colour)}, {kBlueBox, GetBValue(colour)}};
     for (const auto& [id, value] : boxes) {
         const HWND box = GetDlgItem(chooser, id);
         LeftClickAt(CentreOf(box));
@@ -42,7 +42,8 @@ void UseColourChooser(const Program& program, COLORREF colour, int button)
         PressChord({VK_SHIFT, VK_END});
         TypeText(std::to_string(value));
         Require(WaitUntil([&] { return ContentOf(box) == std::to_string(value); }, kActionTimeoutMs),
-                "the chooser's box " + std::to_string(id) + " shows \"" + ContentOf(box) + "\", not " + std::to_string(value));
+                "the chooser's box " + std::to_string(id) + " shows \"" + ContentOf(box) + "\", not " +
+                    std::to_string(value));
     }
     LeftClickAt(CentreOf(GetDlgItem(chooser, button)));
     Require(WaitUntil([&] { return !IsWindow(chooser); }, kActionTimeoutMs), "the colour chooser did not close");

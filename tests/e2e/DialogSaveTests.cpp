@@ -19,11 +19,15 @@ struct Refusal {
 // Each step leaves the earlier boxes valid, so that the next check is the one that fails.
 const Refusal kRefusals[] = {
     {{{txtIntMin, "0.6"}}, "Minimum interval must be a number between 1 and 86400.", txtIntMin, true},
-    {{{txtIntMin, "60"}, {txtIntMax, "86401"}}, "Maximum interval must be a number between 1 and 86400.", txtIntMax, true},
-    {{{txtIntMin, "30"}, {txtIntMax, "20"}}, "Maximum interval must be greater than or equal to the minimum.", txtIntMax, false},
+    {{{txtIntMin, "60"}, {txtIntMax, "86401"}},
+     "Maximum interval must be a number between 1 and 86400.", txtIntMax, true},
+    {{{txtIntMin, "30"}, {txtIntMax, "20"}},
+     "Maximum interval must be greater than or equal to the minimum.", txtIntMax, false},
     {{{txtIntMax, "30"}, {txtDuration, ""}}, "Display time must be a number between 10 and 10000.", txtDuration, true},
-    {{{txtDuration, "250"}, {txtSizeMin, "abc"}}, "Minimum font size must be a number between 6 and 400.", txtSizeMin, true},
-    {{{txtSizeMin, "30"}, {txtSizeMax, "401"}}, "Maximum font size must be a number between 6 and 400.", txtSizeMax, true},
+    {{{txtDuration, "250"}, {txtSizeMin, "abc"}},
+     "Minimum font size must be a number between 6 and 400.", txtSizeMin, true},
+    {{{txtSizeMin, "30"}, {txtSizeMax, "401"}},
+     "Maximum font size must be a number between 6 and 400.", txtSizeMax, true},
     {{{txtSizeMax, "20"}}, "Maximum font size must be greater than or equal to the minimum.", txtSizeMax, false},
 };
 
@@ -106,11 +110,13 @@ TEST_F(DialogSave, SaveStoresEveryControlRoundingHalvesToEvenAndWritesOrRemovesT
     SaveEvidence("dialog-before-save", RectOf(dialog.Window()));
     SaveAndWaitClosed(dialog);
 
+    const std::pair<std::string, std::string> saved[] = {
+        {"IntervalMin", "1"},  {"IntervalMax", "7"},  {"DurationMs", "300"},  {"FontName", firstFont},
+        {"FontSizeMin", "25"}, {"FontSizeMax", "35"}, {"Bold", "1"},          {"RandomColor", "1"},
+        {"Opacity", "145"},    {"AllMonitors", "1"},  {"StartWithWindows", "1"}, {"StartActive", "1"},
+    };
     std::vector<std::string> expected = KnownSettingsLines();
-    for (const auto& [key, value] : std::vector<std::pair<std::string, std::string>>{
-             {"IntervalMin", "1"}, {"IntervalMax", "7"}, {"DurationMs", "300"}, {"FontName", firstFont},
-             {"FontSizeMin", "25"}, {"FontSizeMax", "35"}, {"Bold", "1"}, {"RandomColor", "1"},
-             {"Opacity", "145"}, {"AllMonitors", "1"}, {"StartWithWindows", "1"}, {"StartActive", "1"}})
+    for (const auto& [key, value] : saved)
         expected = WithValue(expected, key, value);
     EXPECT_EQ(CrLfLines(SettingsText()), expected);
     EXPECT_EQ(ReadRunValue("Halcyra"), Quoted(sandbox.ExePath()));

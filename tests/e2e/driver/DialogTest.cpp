@@ -9,15 +9,12 @@
 std::vector<std::string> KnownSettingsLines()
 {
     return {
-        "[Timing]",  "IntervalMin=60",   "IntervalMax=90", "DurationMs=250",
-        "[Look]",    "FontName=Liberation Serif",          "FontSizeMin=30", "FontSizeMax=40",
-        "Bold=0",    "Color=65535",      "RandomColor=0",  "Opacity=128",
-        "AllMonitors=0",
+        "[Timing]", "IntervalMin=60", "IntervalMax=90", "DurationMs=250",
+        "[Look]", "FontName=Liberation Serif", "FontSizeMin=30", "FontSizeMax=40", "Bold=0", "Color=65535",
+        "RandomColor=0", "Opacity=128", "AllMonitors=0",
         "[General]", "StartWithWindows=0", "StartActive=0",
-        "[Hotkeys]", "StartMod=3",       "StartKey=83",    "StopMod=3",
-        "StopKey=88",
-        "[Messages]", "Count=3",         "M1=First message", "M2=Second one",
-        "M3=The third and longest message",
+        "[Hotkeys]", "StartMod=3", "StartKey=83", "StopMod=3", "StopKey=88",
+        "[Messages]", "Count=3", "M1=First message", "M2=Second one", "M3=The third and longest message",
     };
 }
 
@@ -31,7 +28,8 @@ std::string JoinLines(const std::vector<std::string>& lines)
 
 std::vector<std::string> WithValue(std::vector<std::string> lines, const std::string& key, const std::string& value)
 {
-    const auto line = std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return l.starts_with(key + "="); });
+    const auto line =
+        std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return l.starts_with(key + "="); });
     Require(line != lines.end(), "no line for " + key);
     *line = key + "=" + value;
     return lines;

@@ -74,7 +74,8 @@ void ReferenceMenu::Track(POINT at)
     DestroyWindow(owner);
 }
 
-testing::AssertionResult MenuLooksLike(HWND menu, const std::vector<MenuItem>& expected, const std::string& evidenceName)
+testing::AssertionResult MenuLooksLike(HWND menu, const std::vector<MenuItem>& expected,
+                                       const std::string& evidenceName)
 {
     const RECT area = RectOf(menu);
     const auto seen = CaptureScreen(area);
