@@ -39,6 +39,12 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
 
 void PressKeys(const std::vector<WORD>& chord)
 {
+    // Keys go to the foreground window, which the window manager may have moved elsewhere
+    // now and then between two steps of a test.
+    if (const HWND dialog = SettingsDialog(); dialog && GetForegroundWindow() != dialog) {
+        SetForegroundWindow(dialog);
+        PumpUntil([&] { return GetForegroundWindow() == dialog; });
+    }
     const WORD last = chord.back();
     const SHORT toggledBefore = GetKeyState(last) & 1;
     for (WORD key : chord)
@@ -149,7 +155,14 @@ void SettingsDialogTest::Open()
 {
     form->ShowSettings();
     dialog = SettingsDialog();
-    PumpUntil([&] { return GetForegroundWindow() == dialog && GetFocus() == Item(lstMessages); });
+    // The window manager hands the focus over in its own time: wait until the dialog has
+    // kept it for a moment.
+    DWORD since = GetTickCount();
+    PumpUntil([&] {
+        if (GetForegroundWindow() != dialog || GetFocus() != Item(lstMessages))
+            since = GetTickCount();
+        return GetTickCount() - since > 200;
+    });
 }
 
 std::vector<std::string> SettingsDialogTest::ListEntries() const
