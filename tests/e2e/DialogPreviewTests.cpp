@@ -32,7 +32,7 @@ void UseColourChooser(const Program& program, COLORREF colour, int button)
     HWND chooser = nullptr;
     Require(WaitUntil([&] { return (chooser = ColourChooser(program)) != nullptr; }, kActionTimeoutMs),
             "the colour chooser did not open");
-    Require(WaitForKeyboard(chooser, kActionTimeoutMs), "the colour chooser did not get the keyboard");
+    WaitForKeyboard(chooser, kActionTimeoutMs);  // settles only; see Focus.h
     const std::pair<int, int> boxes[] = {
         {kRedBox, GetRValue(colour)}, {kGreenBox, GetGValue(colour)}, {kBlueBox, GetBValue(colour)}};
     for (const auto& [id, value] : boxes) {

@@ -24,14 +24,28 @@ unsigned long XWindowOf(HWND window)
     return static_cast<unsigned long>(reinterpret_cast<uintptr_t>(GetPropA(window, "__wine_x11_whole_window")));
 }
 
+// A round trip to the X server: every request made before it, the pointer warps of
+// injected mouse moves included, has been carried out and its events sent.
+void SyncWithX() { UnixCommandOutput("xdotool getmouselocation", 5000); }
+
+// The window's thread reads its pending X events before it answers a sent message.
+bool SyncWithThreadOf(HWND window, DWORD timeoutMs)
+{
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, nullptr) != 0;
+}
+
 }  // namespace
 
 bool HasKeyboard(HWND window) { return GetForegroundWindow() == window && XFocusWindow() == XWindowOf(window); }
 
 bool WaitForKeyboard(HWND window, DWORD timeoutMs)
 {
-    if (!WaitUntil([&] { return HasKeyboard(window); }, timeoutMs))
-        return false;
-    // The window's thread reads its pending X events before it answers a sent message.
-    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, nullptr) != 0;
+    return WaitUntil([&] { return HasKeyboard(window); }, timeoutMs) && SyncWithThreadOf(window, timeoutMs);
+}
+
+void SettleInput()
+{
+    SyncWithX();
+    if (const HWND front = GetForegroundWindow())
+        SyncWithThreadOf(front, 1000);
 }

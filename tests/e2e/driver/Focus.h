@@ -9,3 +9,9 @@ bool HasKeyboard(HWND window);
 // Waits until the window has the keyboard and its thread has caught up with the X
 // events that came with it.
 bool WaitForKeyboard(HWND window, DWORD timeoutMs);
+
+// Lets the X events of earlier pointer moves and focus changes reach the program in front
+// before keys are held down: entering another X window, or getting the X focus, makes
+// Wine read the keyboard state back from the X server, where no injected key is down, and
+// a modifier held at that moment would be released behind the test's back.
+void SettleInput();

@@ -1,6 +1,10 @@
 #include "tests/e2e/driver/Input.h"
 
+#include "tests/e2e/driver/Focus.h"
 #include "tests/e2e/driver/Wait.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -27,11 +31,6 @@ void MoveMouse(POINT at)
             return now.x == at.x && now.y == at.y;
         },
         1000);
-    // Entering another X window makes Wine read the keyboard state back from the X server,
-    // where no injected key is down. Keys pressed before the window's thread has caught up
-    // would lose their modifiers; it reads its X events before it answers a sent message.
-    if (const HWND under = WindowFromPoint(at))
-        SendMessageTimeoutA(GetAncestor(under, GA_ROOT), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, nullptr);
 }
 
 void ClickMouse(DWORD downFlag, DWORD upFlag)
@@ -76,6 +75,9 @@ void KeyUp(WORD key)
 
 HeldKeys::HeldKeys(std::initializer_list<WORD> keys) : keys_(keys)
 {
+    constexpr WORD modifiers[] = {VK_SHIFT, VK_CONTROL, VK_MENU, VK_LWIN, VK_RWIN};
+    if (std::find_first_of(keys_.begin(), keys_.end(), std::begin(modifiers), std::end(modifiers)) != keys_.end())
+        SettleInput();
     for (WORD key : keys_)
         KeyDown(key);
 }

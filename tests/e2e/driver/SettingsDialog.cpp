@@ -215,13 +215,19 @@ std::pair<int, int> SettingsDialog::Selection(SettingsControl id) const
 
 bool SettingsDialog::BringToFront() const
 {
-    if (WaitForKeyboard(window_, 500))
-        return true;
-    // Between Preview and Save: no control there.
-    POINT empty = {200, 454};
-    ClientToScreen(window_, &empty);
-    LeftClickAt(empty);
-    return WaitForKeyboard(window_, 3000);
+    const auto inFront = [&] { return GetForegroundWindow() == window_; };
+    if (!WaitUntil(inFront, 500)) {
+        // Between Preview and Save: no control there.
+        POINT empty = {200, 454};
+        ClientToScreen(window_, &empty);
+        LeftClickAt(empty);
+        if (!WaitUntil(inFront, 3000))
+            return false;
+    }
+    // Injected clicks do not pass through the window manager, which may keep the X focus
+    // elsewhere; keys still reach the dialog, so this only settles.
+    WaitForKeyboard(window_, 500);
+    return true;
 }
 
 void SettingsDialog::Click(SettingsControl id) const { LeftClickAt(CentreOf(Control(id))); }

@@ -38,9 +38,9 @@ public:
     // The selection of an edit box as start and end positions.
     std::pair<int, int> Selection(SettingsControl id) const;
 
-    // Waits until the dialog has the keyboard (see Focus.h); when another window keeps it,
-    // clicks an empty spot of the dialog as a user would. The window manager here
-    // sometimes hands the focus to the tray when a message box closes.
+    // Waits until the dialog is in front; when another window stays there, clicks an
+    // empty spot of the dialog as a user would. The window manager here sometimes hands
+    // the focus to the tray when a message box closes.
     bool BringToFront() const;
     void Click(SettingsControl id) const;
     // Clicks a message in the list; it must be scrolled into view.
