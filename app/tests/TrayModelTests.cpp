@@ -4,30 +4,15 @@
 
 #include <algorithm>
 
-namespace {
-
-std::string NoSystemNames(int32_t)
-{
-    return "";
-}
-
-}  // namespace
-
 TEST(MenuState, ShowsTheHotkeysAfterATabAndEnablesOnlyTheUsefulItem)
 {
+    const SystemKeyName NoSystemNames = [](int32_t) { return std::string(); };
     const TrayMenuState stopped = MenuState(false, DefaultSettings(), NoSystemNames);
-    EXPECT_EQ(stopped.startCaption, "&Start\tCtrl+Alt+S");
-    EXPECT_EQ(stopped.stopCaption, "S&top\tCtrl+Alt+X");
-    EXPECT_TRUE(stopped.startEnabled);
-    EXPECT_FALSE(stopped.stopEnabled);
-
+    EXPECT_EQ(std::tie(stopped.startCaption, stopped.stopCaption, stopped.startEnabled, stopped.stopEnabled),
+              std::tuple("&Start\tCtrl+Alt+S", "S&top\tCtrl+Alt+X", true, false));
     const TrayMenuState running = MenuState(true, DefaultSettings(), NoSystemNames);
-    EXPECT_FALSE(running.startEnabled);
-    EXPECT_TRUE(running.stopEnabled);
-}
+    EXPECT_EQ(std::tie(running.startEnabled, running.stopEnabled), std::tuple(false, true));
 
-TEST(MenuState, AToggleReadsTheSameOnBothItemsAndNoHotkeyHasNoTab)
-{
     Settings s = DefaultSettings();
     s.StopKey = s.StartKey;
     EXPECT_EQ(MenuState(false, s, NoSystemNames).stopCaption, "S&top\tCtrl+Alt+S");
@@ -35,14 +20,14 @@ TEST(MenuState, AToggleReadsTheSameOnBothItemsAndNoHotkeyHasNoTab)
     EXPECT_EQ(MenuState(false, s, NoSystemNames).startCaption, "&Start");
 }
 
-TEST(FillTipField, EndsTheTextWithANulAndPadsWithSpaces)
+TEST(TrayTip, NamesTheStateAndFillsTheFieldWithTheTextANulAndSpaces)
 {
+    EXPECT_EQ(TrayTipText(true), "Halcyra - running");
     char field[TrayTipSize];
     std::fill(std::begin(field), std::end(field), 'x');
-    FillTipField(field, "Halcyra - stopped");
+    FillTipField(field, TrayTipText(false));
     EXPECT_STREQ(field, "Halcyra - stopped");
     EXPECT_TRUE(std::all_of(field + 18, field + TrayTipSize, [](char c) { return c == ' '; }));
-
     FillTipField(field, std::string(100, 'a'));
     EXPECT_EQ(std::string(field), std::string(63, 'a'));
 }

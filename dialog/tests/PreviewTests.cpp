@@ -19,13 +19,13 @@ PreviewControls Controls(std::span<const std::string> messages = kThree)
 
 }  // namespace
 
-TEST(PlanPreview, FlashesTheSelectedEntryWithTheControlValues)
+TEST(PlanPreview, FlashesTheSelectedEntryWithTheControlValuesDrawingOnlyTheSize)
 {
     PreviewControls c = Controls();
     c.selected = 1;
     ScriptedRandom draws{0.0f};
     const PreviewValues v = PlanPreview(c);
-    EXPECT_EQ(draws.DrawsTaken(), 1u);  // the size only
+    EXPECT_EQ(draws.DrawsTaken(), 1u);
     EXPECT_EQ(std::tie(v.sText, v.sFont, v.lSize, v.bBold, v.lColor, v.lOpacity, v.bAllMonitors, v.lDurationMs),
               std::make_tuple("b", "Tahoma", 20, true, 0x00FF00, 200, true, 100));
 }
@@ -35,28 +35,21 @@ TEST(PlanPreview, DrawsTheMessageThenTheSizeThenTheColour)
     PreviewControls c = Controls();
     c.sizeMinText = "50";  // above the maximum: the size is drawn from 20 to 50
     c.randomColor = true;
-    ScriptedRandom draws{0.99f, 0.5f, 1.0f / 256, 2.0f / 256, 3.0f / 256, 0.34f, 0.0f, 0.0f, 0.0f, 0.0f};
-    PreviewValues v = PlanPreview(c);
-    EXPECT_EQ(v.sText, "c");
-    EXPECT_EQ(v.lSize, 35);
-    EXPECT_EQ(v.lColor, 1 + 2 * 256 + 3 * 65536);
-    EXPECT_EQ(PlanPreview(c).sText, "b");
-    EXPECT_EQ(draws.DrawsTaken(), 10u);
+    ScriptedRandom draws{0.99f, 0.5f, 1.0f / 256, 2.0f / 256, 3.0f / 256};
+    const PreviewValues v = PlanPreview(c);
+    EXPECT_EQ(std::tie(v.sText, v.lSize, v.lColor), std::make_tuple("c", 35, 1 + 2 * 256 + 3 * 65536));
 }
 
-TEST(PlanPreview, UnreadableOrOutOfRangeBoxesLandOnTheirBounds)
+TEST(PlanPreview, UnreadableOrOutOfRangeBoxesLandOnTheirBoundsAndAnEmptyListShowsAPlaceholder)
 {
     PreviewControls c = Controls({});
-    c.sizeMinText = "abc";
-    c.durationText = "5";
-    ScriptedRandom draws{0.0f, 0.999f};
-    PreviewValues v = PlanPreview(c);
-    EXPECT_EQ(v.sText, "Preview message");
-    EXPECT_EQ(v.lSize, 6);
-    EXPECT_EQ(v.lDurationMs, 10);
-    c.sizeMinText = "1e9";
-    c.durationText = "99999";
-    v = PlanPreview(c);
-    EXPECT_EQ(v.lSize, 400);
-    EXPECT_EQ(v.lDurationMs, 10000);
+    const std::pair<const char*, std::tuple<int32_t, int32_t>> cases[] = {
+        {"abc", {6, 10}}, {"5", {6, 10}}, {"1e999", {400, 10000}}, {"99999", {400, 10000}}};
+    for (const auto& [text, sizeAndDuration] : cases) {
+        c.sizeMinText = c.sizeMaxText = c.durationText = text;
+        ScriptedRandom draws{0.5f};
+        const PreviewValues v = PlanPreview(c);
+        EXPECT_EQ(std::tie(v.lSize, v.lDurationMs), sizeAndDuration) << text;
+        EXPECT_EQ(v.sText, "Preview message");
+    }
 }

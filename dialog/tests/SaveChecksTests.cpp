@@ -5,20 +5,6 @@
 
 #include <tuple>
 
-namespace {
-
-void ExpectFailure(const NumberBoxTexts& texts, NumberBox box, bool selectAll, const char* message)
-{
-    const auto result = CheckSave(texts);
-    const SaveFailure* f = std::get_if<SaveFailure>(&result);
-    ASSERT_TRUE(f) << message;
-    EXPECT_EQ(f->box, box) << message;
-    EXPECT_EQ(f->selectAll, selectAll) << message;
-    EXPECT_EQ(f->message, message);
-}
-
-}  // namespace
-
 TEST(CheckSave, ReturnsTheRoundedNumbersWhenEveryCheckPasses)
 {
     const auto result = CheckSave({"2.5", " 30 ", "10.5", "20.4", "20"});
@@ -31,20 +17,22 @@ TEST(CheckSave, ReturnsTheRoundedNumbersWhenEveryCheckPasses)
 
 TEST(CheckSave, ReportsTheFirstFailingCheckInOrder)
 {
-    ExpectFailure({"0.6", "x", "x", "x", "x"}, NumberBox::IntMin, true,
-                  "Minimum interval must be a number between 1 and 86400.");
-    ExpectFailure({"5", "86401", "x", "x", "x"}, NumberBox::IntMax, true,
-                  "Maximum interval must be a number between 1 and 86400.");
-    ExpectFailure({"30", "20", "x", "x", "x"}, NumberBox::IntMax, false,
-                  "Maximum interval must be greater than or equal to the minimum.");
-    ExpectFailure({"30", "30", "", "x", "x"}, NumberBox::Duration, true,
-                  "Display time must be a number between 10 and 10000.");
-    ExpectFailure({"5", "20", "100", "5", "x"}, NumberBox::SizeMin, true,
-                  "Minimum font size must be a number between 6 and 400.");
-    ExpectFailure({"5", "20", "100", "28", "401"}, NumberBox::SizeMax, true,
-                  "Maximum font size must be a number between 6 and 400.");
-    ExpectFailure({"5", "20", "100", "48", "28"}, NumberBox::SizeMax, false,
-                  "Maximum font size must be greater than or equal to the minimum.");
+    using enum NumberBox;
+    const struct { NumberBoxTexts texts; NumberBox box; bool selectAll; const char* message; } cases[] = {
+        {{"0.6", "", "", "", ""}, IntMin, true, "Minimum interval must be a number between 1 and 86400."},
+        {{"5", "86401", "", "", ""}, IntMax, true, "Maximum interval must be a number between 1 and 86400."},
+        {{"30", "20", "", "", ""}, IntMax, false, "Maximum interval must be greater than or equal to the minimum."},
+        {{"30", "30", "", "", ""}, Duration, true, "Display time must be a number between 10 and 10000."},
+        {{"5", "20", "100", "5", ""}, SizeMin, true, "Minimum font size must be a number between 6 and 400."},
+        {{"5", "20", "100", "28", "401"}, SizeMax, true, "Maximum font size must be a number between 6 and 400."},
+        {{"5", "20", "100", "48", "28"}, SizeMax, false,
+         "Maximum font size must be greater than or equal to the minimum."}};
+    for (const auto& c : cases) {
+        const auto result = CheckSave(c.texts);
+        const SaveFailure* f = std::get_if<SaveFailure>(&result);
+        ASSERT_TRUE(f) << c.message;
+        EXPECT_EQ(std::tie(f->box, f->selectAll, f->message), std::tie(c.box, c.selectAll, c.message));
+    }
 }
 
 TEST(AssignSettings, CopiesEveryValueIntoItsField)

@@ -4,69 +4,45 @@
 
 namespace {
 
-std::string NoSystemNames(int32_t)
-{
-    return "";
-}
-
 std::vector<HotkeyRegistration> Plan(int32_t startMod, int32_t startKey, int32_t stopMod, int32_t stopKey)
 {
     Settings s = DefaultSettings();
-    s.StartMod = startMod;
-    s.StartKey = startKey;
-    s.StopMod = stopMod;
-    s.StopKey = stopKey;
+    std::tie(s.StartMod, s.StartKey, s.StopMod, s.StopKey) = std::tie(startMod, startKey, stopMod, stopKey);
     return PlanHotkeys(s);
 }
 
-std::vector<int32_t> Ids(const std::vector<HotkeyRegistration>& plan)
+// Each registration as id:mask:key; a mask of 16387 is no-repeat (0x4000) with Ctrl+Alt (3).
+std::vector<std::string> Summary(const std::vector<HotkeyRegistration>& plan)
 {
-    std::vector<int32_t> ids;
+    std::vector<std::string> lines;
     for (const HotkeyRegistration& r : plan)
-        ids.push_back(r.id);
-    return ids;
+        lines.push_back(std::to_string(r.id) + ":" + std::to_string(r.Mask()) + ":" + std::to_string(r.key));
+    return lines;
 }
-
-const std::string Heading =
-    "These hotkeys could not be registered (probably already used by another program):\r\n\r\n";
-const std::string Closing = "\r\nChoose different ones in Settings.";
 
 }  // namespace
 
-TEST(PlanHotkeys, StartAndStopEachWithoutRepeat)
+TEST(PlanHotkeys, StartAndStopWithoutRepeatAndOneToggleOnlyForTheVerySameCombination)
 {
-    const auto plan = Plan(3, 83, 6, 88);
-    ASSERT_EQ(Ids(plan), (std::vector<int32_t>{1, 2}));
-    EXPECT_EQ(plan[0].Mask(), 0x4003u);
-    EXPECT_EQ(plan[0].key, 83);
-    EXPECT_EQ(plan[1].Mask(), 0x4006u);
-    EXPECT_EQ(plan[1].key, 88);
-}
-
-TEST(PlanHotkeys, OnlyTheVerySameCombinationBecomesOneToggle)
-{
-    const auto plan = Plan(3, 83, 3, 83);
-    ASSERT_EQ(Ids(plan), (std::vector<int32_t>{3}));
-    EXPECT_EQ(plan[0].Mask(), 0x4003u);
-    EXPECT_EQ(Ids(Plan(3, 83, 6, 83)), (std::vector<int32_t>{1, 2}));
-}
-
-TEST(PlanHotkeys, KeyZeroIsLeftOutAndNeverMakesAToggle)
-{
-    EXPECT_EQ(Ids(Plan(3, 0, 3, 88)), (std::vector<int32_t>{2}));
-    EXPECT_EQ(Ids(Plan(3, 83, 3, 0)), (std::vector<int32_t>{1}));
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(Summary(Plan(3, 83, 6, 88)), (Lines{"1:16387:83", "2:16390:88"}));
+    EXPECT_EQ(Summary(Plan(3, 83, 3, 83)), (Lines{"3:16387:83"}));
+    EXPECT_EQ(Summary(Plan(3, 83, 6, 83)), (Lines{"1:16387:83", "2:16390:83"}));
+    // A key of zero is left out and never makes a toggle.
+    EXPECT_EQ(Summary(Plan(3, 0, 3, 88)), (Lines{"2:16387:88"}));
+    EXPECT_EQ(Summary(Plan(3, 83, 3, 0)), (Lines{"1:16387:83"}));
     EXPECT_TRUE(Plan(3, 0, 3, 0).empty());
 }
 
-TEST(HotkeyFailureReport, IsEmptyWithNothingRefused)
+TEST(HotkeyFailureReport, ListsTheRefusedInPlanOrderWithTheirRolesOrNothing)
 {
-    EXPECT_EQ(HotkeyFailureReport({}, NoSystemNames), "");
-}
-
-TEST(HotkeyFailureReport, ListsTheRefusedInPlanOrderWithTheirRoles)
-{
+    const std::string heading =
+        "These hotkeys could not be registered (probably already used by another program):\r\n\r\n";
+    const std::string closing = "\r\nChoose different ones in Settings.";
+    const SystemKeyName NoSystemNames = [](int32_t) { return std::string(); };
     EXPECT_EQ(HotkeyFailureReport(Plan(3, 83, 6, 255), NoSystemNames),
-              Heading + "  Ctrl+Alt+S  (start)\r\n  Ctrl+Shift+Key255  (stop)\r\n" + Closing);
+              heading + "  Ctrl+Alt+S  (start)\r\n  Ctrl+Shift+Key255  (stop)\r\n" + closing);
     EXPECT_EQ(HotkeyFailureReport(Plan(3, 83, 3, 83), NoSystemNames),
-              Heading + "  Ctrl+Alt+S  (start/stop toggle)\r\n" + Closing);
+              heading + "  Ctrl+Alt+S  (start/stop toggle)\r\n" + closing);
+    EXPECT_EQ(HotkeyFailureReport({}, NoSystemNames), "");
 }

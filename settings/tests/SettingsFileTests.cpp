@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
+
+using List = std::vector<std::string>;
 
 Settings Load(std::string_view text)
 {
@@ -20,140 +23,76 @@ std::string Save(const Settings& settings, std::string_view over = "")
     return file.Serialise();
 }
 
-Settings DefaultsWithoutMessages()
-{
-    Settings s = DefaultSettings();
-    s.Messages.clear();
-    return s;
-}
-
 }  // namespace
 
-TEST(SaveSettings, AFreshFileHoldsTheDefaultsInTheirOrder)
+TEST(SettingsFile, AFreshFileHoldsTheDefaultsInTheirOrderAndAnEmptyOneGivesThemWithoutMessages)
 {
     EXPECT_EQ(Save(DefaultSettings()), kDefaultFile);
     EXPECT_EQ(Load(kDefaultFile), DefaultSettings());
+    Settings noMessages = DefaultSettings();
+    noMessages.Messages.clear();
+    EXPECT_EQ(Load(""), noMessages);
 }
 
-TEST(LoadSettings, MissingKeysTakeTheirDefaultsButMessagesStayEmpty)
+TEST(LoadSettings, ClampsRoundsAndRepairsEveryNumberAndFallsBackWhenOneCannotBeHeld)
 {
-    EXPECT_EQ(Load(""), DefaultsWithoutMessages());
-    EXPECT_EQ(Load("[Unrelated]\r\nIntervalMin=9\r\n"), DefaultsWithoutMessages());
-
-    Settings expected = DefaultsWithoutMessages();
-    expected.IntervalMin = 30;
-    expected.IntervalMax = 30;
-    EXPECT_EQ(Load("[Timing]\r\nIntervalMin=30\r\nIntervalMax=10\r\n"), expected);
+    const auto numbers = [](std::string_view text) {
+        const Settings s = Load(text);
+        return std::tuple(s.IntervalMin, s.IntervalMax, s.DurationMs, s.FontSizeMin, s.FontSizeMax, s.Opacity, s.Color,
+                          s.StartMod, s.StartKey, s.StopMod, s.StopKey);
+    };
+    EXPECT_EQ(numbers("[Timing]\r\nIntervalMin=0\r\nIntervalMax=abc\r\nDurationMs=5\r\n[Look]\r\nFontSizeMin=-3\r\n"
+                      "FontSizeMax=2\r\nOpacity=9.6\r\nColor=&HFF\r\n[Hotkeys]\r\nStartMod=2.5\r\nStartKey=3.5\r\n"
+                      "StopMod=-7\r\nStopKey=2147483647.4\r\n"),
+              std::tuple(1, 1, 10, 6, 6, 10, 255, 2, 4, -7, INT32_MAX));
+    EXPECT_EQ(numbers("[Timing]\r\nIntervalMin=100000\r\nIntervalMax=1e12\r\nDurationMs=10001\r\n[Look]\r\n"
+                      "FontSizeMin=12.5\r\nFontSizeMax=401\r\nOpacity=300\r\nColor=-2147483648\r\n"),
+              std::tuple(86400, 86400, 10000, 12, 400, 255, INT32_MIN, 3, 83, 3, 88));
+    // Maximums below their minimums are raised to them.
+    EXPECT_EQ(numbers("[Timing]\r\nIntervalMin=30\r\nIntervalMax=10\r\n[Look]\r\nFontSizeMin=72\r\nFontSizeMax=10\r\n"
+                      "Color=junk\r\n"),
+              std::tuple(30, 30, 100, 72, 72, 230, 0, 3, 83, 3, 88));
+    // What a double or 32 bits cannot hold gives the key's default.
+    EXPECT_EQ(numbers("[Timing]\r\nIntervalMin=1e400\r\n[Look]\r\nOpacity=-1e999\r\nColor=4294967295\r\n[Hotkeys]\r\n"
+                      "StartMod=2147483647.5\r\nStartKey=-2147483649\r\nStopMod=1e999\r\nStopKey=&HFFFFFFFF\r\n"),
+              std::tuple(5, 20, 100, 28, 48, 230, 16777215, 3, 83, 3, 88));
 }
 
-TEST(LoadSettings, ClampsEveryRangedNumber)
+TEST(LoadSettings, AFlagIsTrueExactlyWhenItsNumberIsNotZeroAndAFontIsAlwaysNamed)
 {
-    const Settings low = Load("[Timing]\r\nIntervalMin=0\r\nIntervalMax=abc\r\nDurationMs=5\r\n"
-                              "[Look]\r\nFontSizeMin=-3\r\nFontSizeMax=2\r\nOpacity=9.6\r\n");
-    EXPECT_EQ(low.IntervalMin, 1);
-    EXPECT_EQ(low.IntervalMax, 1);
-    EXPECT_EQ(low.DurationMs, 10);
-    EXPECT_EQ(low.FontSizeMin, 6);
-    EXPECT_EQ(low.FontSizeMax, 6);
-    EXPECT_EQ(low.Opacity, 10);
-
-    const Settings high = Load("[Timing]\r\nIntervalMin=100000\r\nIntervalMax=1e12\r\nDurationMs=10001\r\n"
-                               "[Look]\r\nFontSizeMin=12.5\r\nFontSizeMax=401\r\nOpacity=300\r\n");
-    EXPECT_EQ(high.IntervalMin, 86400);
-    EXPECT_EQ(high.IntervalMax, 86400);
-    EXPECT_EQ(high.DurationMs, 10000);
-    EXPECT_EQ(high.FontSizeMin, 12);
-    EXPECT_EQ(high.FontSizeMax, 400);
-    EXPECT_EQ(high.Opacity, 255);
-}
-
-TEST(LoadSettings, PutsMinimumsAndMaximumsInOrderAndNamesAFont)
-{
-    const Settings s = Load("[Timing]\r\nIntervalMin=50\r\nIntervalMax=40\r\n"
-                            "[Look]\r\nFontSizeMin=72\r\nFontSizeMax=10\r\nFontName=\r\n");
-    EXPECT_EQ(s.IntervalMax, 50);
-    EXPECT_EQ(s.FontSizeMax, 72);
-    EXPECT_EQ(s.FontName, "Arial");
+    const std::pair<const char*, bool> bold[] = {{"1", true},   {"-1", true},  {"2", true},     {"0.5", true},
+                                                 {"0", false},  {"", false},   {"true", false}, {"1e999", true}};
+    for (const auto& [value, expected] : bold)
+        EXPECT_EQ(Load(std::string("[Look]\r\nBold=") + value).Bold, expected) << value;
+    const Settings s = Load("[Look]\r\nRandomColor=1e999\r\nAllMonitors=0\r\n[General]\r\nStartWithWindows=0\r\n"
+                            "StartActive=7\r\n");
+    EXPECT_EQ(std::tuple(s.RandomColor, s.AllMonitors, s.StartWithWindows, s.StartActive),
+              std::tuple(false, false, false, true));
+    EXPECT_EQ(Load("[Look]\r\nFontName=\r\n").FontName, "Arial");
     EXPECT_EQ(Load("[Look]\r\nFontName= Courier New \r\n").FontName, "Courier New");
-}
-
-TEST(LoadSettings, AFlagIsTrueExactlyWhenItsNumberIsNotZero)
-{
-    const auto bold = [](const std::string& value) { return Load("[Look]\r\nBold=" + value + "\r\n").Bold; };
-    EXPECT_TRUE(bold("1"));
-    EXPECT_TRUE(bold("-1"));
-    EXPECT_TRUE(bold("2"));
-    EXPECT_TRUE(bold("0.5"));
-    EXPECT_FALSE(bold("0"));
-    EXPECT_FALSE(bold(""));
-    EXPECT_FALSE(bold("no"));
-    EXPECT_FALSE(bold("true"));
-
-    const Settings s = Load("[Look]\r\nRandomColor=1\r\nAllMonitors=0\r\n[General]\r\nStartWithWindows=0\r\nStartActive=7\r\n");
-    EXPECT_TRUE(s.RandomColor);
-    EXPECT_FALSE(s.AllMonitors);
-    EXPECT_FALSE(s.StartWithWindows);
-    EXPECT_TRUE(s.StartActive);
-}
-
-TEST(LoadSettings, ColoursAndHotkeysAreRoundedButNotClamped)
-{
-    const Settings s = Load("[Look]\r\nColor=&HFF\r\n[Hotkeys]\r\nStartMod=2.5\r\nStartKey=3.5\r\nStopMod=-7\r\n"
-                            "StopKey=2147483647.4\r\n");
-    EXPECT_EQ(s.Color, 255);
-    EXPECT_EQ(s.StartMod, 2);
-    EXPECT_EQ(s.StartKey, 4);
-    EXPECT_EQ(s.StopMod, -7);
-    EXPECT_EQ(s.StopKey, 2147483647);
-    EXPECT_EQ(Load("[Look]\r\nColor=-2147483648\r\n").Color, INT32_MIN);
-    EXPECT_EQ(Load("[Look]\r\nColor=junk\r\n").Color, 0);
-}
-
-TEST(LoadSettings, NumbersTheRecordCannotHoldFallBackToTheKeysDefault)
-{
-    const Settings s = Load("[Look]\r\nColor=4294967295\r\nRandomColor=1e999\r\nOpacity=-1e999\r\n"
-                            "[Timing]\r\nIntervalMin=1e400\r\n"
-                            "[Hotkeys]\r\nStartMod=2147483647.5\r\nStartKey=-2147483649\r\nStopMod=1e999\r\nStopKey=&HFFFFFFFF\r\n"
-                            "[Messages]\r\nCount=1e999\r\nM1=lost\r\n");
-    EXPECT_EQ(s.Color, 16777215);
-    EXPECT_FALSE(s.RandomColor);
-    EXPECT_EQ(s.Opacity, 230);
-    EXPECT_EQ(s.IntervalMin, 5);
-    EXPECT_EQ(s.StartMod, 3);
-    EXPECT_EQ(s.StartKey, 83);
-    EXPECT_EQ(s.StopMod, 3);
-    EXPECT_EQ(s.StopKey, 88);
-    EXPECT_TRUE(s.Messages.empty());
 }
 
 TEST(LoadSettings, ReadsCountMessagesAndClosesUpTheGaps)
 {
-    using List = std::vector<std::string>;
-    EXPECT_EQ(Load("[Messages]\r\nCount=3\r\nM1=a\r\nM2=\r\nM3=c\r\n").Messages, (List{"a", "c"}));
-    EXPECT_EQ(Load("[Messages]\r\nCount=2\r\nM1=a\r\nM2=b\r\nM3=c\r\nM4=d\r\nM5=e\r\n").Messages, (List{"a", "b"}));
-    EXPECT_EQ(Load("[Messages]\r\nCount=-4\r\nM1=a\r\n").Messages, List{});
-    EXPECT_EQ(Load("[Messages]\r\nCount=2.5\r\nM1=a\r\nM2=b\r\nM3=c\r\n").Messages, (List{"a", "b"}));
-    EXPECT_EQ(Load("[Messages]\r\nCount=3\r\nM3=c\r\nm1= ' spaced ' \r\n").Messages, (List{" spaced ", "c"}));
-    EXPECT_EQ(Load("[Messages]\r\nM1=a\r\n").Messages, List{});
-    EXPECT_EQ(Load("[Messages]\r\nCount=1e12\r\nM1=a\r\nM100000=z\r\nM100001=beyond\r\n").Messages,
-              (List{"a", "z"}));
+    const std::pair<const char*, List> cases[] = {
+        {"Count=3\r\nM1=a\r\nM2=\r\nM3=c", {"a", "c"}},
+        {"Count=2\r\nM1=a\r\nM2=b\r\nM3=c", {"a", "b"}},
+        {"Count=2.5\r\nM1=a\r\nM2=b\r\nM3=c", {"a", "b"}},
+        {"Count=3\r\nM3=c\r\nm1= ' spaced ' ", {" spaced ", "c"}},
+        {"Count=-4\r\nM1=a", {}},
+        {"M1=a", {}},
+        {"Count=1e999\r\nM1=lost", {}},
+        {"Count=1e12\r\nM1=a\r\nM100000=z\r\nM100001=beyond", {"a", "z"}}};
+    for (const auto& [section, messages] : cases)
+        EXPECT_EQ(Load(std::string("[Messages]\r\n") + section).Messages, messages) << section;
 }
 
-TEST(LoadSettings, ALongMessageReadsBackCutButIsSavedWhole)
-{
-    Settings s = DefaultSettings();
-    s.Messages = {std::string(5000, 'm')};
-    const std::string file = Save(s);
-    EXPECT_NE(file.find("M1=" + std::string(5000, 'm') + "\r\n"), std::string::npos);
-    EXPECT_EQ(Load(file).Messages, std::vector<std::string>{std::string(4095, 'm')});
-}
-
-TEST(SaveSettings, KeepsOtherSectionsAndUnknownKeysAndPutsMessagesLast)
+TEST(SaveSettings, KeepsOtherSectionsAndUnknownKeysAndWritesOneMessagesSectionLast)
 {
     const char* old = "; mine\r\n[User]\r\nfoo=bar\r\n[Messages]\r\nCount=5\r\nM1=1\r\nM2=2\r\nM3=3\r\nM4=4\r\nM5=5\r\n"
-                      "[Look]\r\nExtra=x\r\nBold=0\r\n[Later]\r\nz=1\r\n";
+                      "[Look]\r\nExtra=x\r\nBold=0\r\n[messages]\r\nM7=stale\r\n[Later]\r\nz=1\r\n";
     Settings s = DefaultSettings();
-    s.Messages = {"a", "b"};
+    s.Messages = {"a", "", "c"};
     const std::string expected =
         "; mine\r\n[User]\r\nfoo=bar\r\n"
         "[Look]\r\nExtra=x\r\nBold=1\r\nFontName=Arial\r\nFontSizeMin=28\r\nFontSizeMax=48\r\nColor=16777215\r\n"
@@ -162,36 +101,20 @@ TEST(SaveSettings, KeepsOtherSectionsAndUnknownKeysAndPutsMessagesLast)
         "[Timing]\r\nIntervalMin=5\r\nIntervalMax=20\r\nDurationMs=100\r\n"
         "[General]\r\nStartWithWindows=1\r\nStartActive=0\r\n"
         "[Hotkeys]\r\nStartMod=3\r\nStartKey=83\r\nStopMod=3\r\nStopKey=88\r\n"
-        "[Messages]\r\nCount=2\r\nM1=a\r\nM2=b\r\n";
+        "[Messages]\r\nCount=3\r\nM1=a\r\nM2=\r\nM3=c\r\n";
     EXPECT_EQ(Save(s, old), expected);
+    EXPECT_EQ(Load(expected).Messages, (List{"a", "c"}));
 }
 
-TEST(SaveSettings, LeavesNoCopyOfAnEarlierMessagesSection)
-{
-    const char* old = "[Messages]\r\nCount=1\r\nM1=x\r\n[messages]\r\nM7=stale\r\n[Look]\r\nBold=0\r\n";
-    Settings s = DefaultSettings();
-    s.Messages = {"a"};
-    const std::string saved = Save(s, old);
-    EXPECT_EQ(saved.find("stale"), std::string::npos);
-    EXPECT_EQ(saved.substr(saved.find("[Messages]")), "[Messages]\r\nCount=1\r\nM1=a\r\n");
-}
-
-TEST(SaveSettings, ARecordOfOddTextsComesBackUnchanged)
+TEST(SaveSettings, OddTextsComeBackUnchangedAndALongMessageIsSavedWholeButReadBackCut)
 {
     Settings s = DefaultSettings();
     s.FontName = " Padded Face ";
     s.Messages = {"  leading", "trailing\t", "\"quoted\"", "'single'", "a=b; c", "[not a section]", "\xE9t\xE9"};
-    s.Color = -1;
-    s.StartMod = INT32_MIN;
-    s.StopKey = INT32_MAX;
     EXPECT_EQ(Load(Save(s)), s);
-}
 
-TEST(SaveSettings, TheMessageCountIsWhatWasWritten)
-{
-    Settings s = DefaultSettings();
-    s.Messages = {"a", "", "c"};
-    const std::string saved = Save(s);
-    EXPECT_NE(saved.find("[Messages]\r\nCount=3\r\nM1=a\r\nM2=\r\nM3=c\r\n"), std::string::npos);
-    EXPECT_EQ(Load(saved).Messages, (std::vector<std::string>{"a", "c"}));
+    s.Messages = {std::string(5000, 'm')};
+    const std::string file = Save(s);
+    EXPECT_NE(file.find("M1=" + std::string(5000, 'm') + "\r\n"), std::string::npos);
+    EXPECT_EQ(Load(file).Messages, List{std::string(4095, 'm')});
 }
