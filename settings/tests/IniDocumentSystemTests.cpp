@@ -55,7 +55,6 @@ const std::vector<Call> kSaveLikeCalls = {
 TEST(IniDocumentAgainstTheSystem, WritesTheSameBytesAfterTheSameCalls)
 {
     const std::vector<Case> cases = {
-        {"fresh file", "", kSaveLikeCalls},
         {"blank lines, comments, spacing",
          "; top comment\r\n\r\n[Timing]\r\n  IntervalMin = 7  \r\n; c1\r\nnoequals\r\n\r\n[User]\r\nfoo=bar\r\n\r\n\r\n"
          "[Messages]\r\nCount=9\r\nM1=a\r\nM9=z\r\n\r\n[Look]\r\nBold=0\r\n",
