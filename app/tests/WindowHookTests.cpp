@@ -56,9 +56,8 @@ TEST(WindowHook, SwallowsHotkeyAndTrayMessagesAndHandsOnTheRestWithTheirAnswer)
     HookWindow(window);
     TaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
     const std::pair<std::tuple<UINT, WPARAM, LPARAM>, bool> cases[] = {
-        {{WM_APP + 7, 42, -3}, true},          {{WM_HOTKEY, 9, 0}, false},
-        {{0x464, 1, WM_LBUTTONUP}, false},     {{0x464, 1, WM_MOUSEMOVE}, false},
-        {{TaskbarCreatedMessage, 5, 0}, true},
+        {{WM_APP + 7, 42, -3}, true}, {{WM_HOTKEY, 9, 0}, false}, {{0x464, 1, WM_LBUTTONUP}, false},
+        {{0x464, 1, WM_MOUSEMOVE}, false}, {{TaskbarCreatedMessage, 5, 0}, true},
     };
     for (const auto& [sent, handedOn] : cases) {
         lastSeen.reset();

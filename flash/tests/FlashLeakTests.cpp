@@ -9,7 +9,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
-#include <string>
 #include <vector>
 
 namespace {
@@ -19,7 +18,7 @@ namespace {
 // them all: rasterising glyphs afresh would only slow the test down.
 void ShowVaried(frmFlash& flash, int i)
 {
-    static const std::string texts[] = {"You are calm", "You are confident", "Stay focused", "Drink some water"};
+    const char* const texts[] = {"You are calm", "You are confident", "Stay focused", "Drink some water"};
     flash.ShowText(texts[i % 4], i % 7 == 0 ? "No Such Face" : "Arial", i % 3 == 0 ? 6 : 28 + i % 2 * 20,
                    i % 2 == 0, (i * 0x10101 + 0x30507) & 0xFFFFFF, i % 300, i % 3 != 0);
     if (i % 50 == 49)
@@ -27,14 +26,6 @@ void ShowVaried(frmFlash& flash, int i)
     // Often enough that the queue stays short, rarely enough not to dominate the run time.
     if (i % 16 == 15)
         PumpMessages();
-}
-
-// make measure asks for the full 10,000; every test run makes do with fewer, which shows a
-// per-call leak just as exactly.
-int ShowCount()
-{
-    const char* wanted = std::getenv("HALCYRA_LEAK_SHOWS");
-    return wanted ? std::max(1, std::atoi(wanted)) : 2000;
 }
 
 }  // namespace
@@ -49,7 +40,10 @@ TEST(FlashWindowResources, ManyShowsLeaveGdiObjectsAndMemoryWhereTheyWere)
     ASSERT_GT(objectsBefore, 0u) << "the GDI object count cannot be read here";
     ASSERT_GT(memoryBefore, 0u);
 
-    const int shows = ShowCount();
+    // make measure asks for the full 10,000; every test run makes do with fewer, which shows
+    // a per-call leak just as exactly.
+    const char* const wanted = std::getenv("HALCYRA_LEAK_SHOWS");
+    const int shows = wanted ? std::max(1, std::atoi(wanted)) : 2000;
     std::vector<double> milliseconds;
     for (int i = 0; i < shows; ++i) {
         const auto start = std::chrono::steady_clock::now();

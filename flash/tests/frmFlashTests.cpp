@@ -47,10 +47,8 @@ TEST(FlashWindow, ShowsTopmostWithItsKeyAndAlphaButNeverTakesTheFocus)
                                        nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(other);
     // The window manager hands the focus over in its own time.
-    for (int wait = 0; wait < 100 && GetForegroundWindow() != other; ++wait) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    for (int wait = 0; wait < 100 && GetForegroundWindow() != other; ++wait, Sleep(20))
         PumpMessages();
-    }
     ASSERT_EQ(GetForegroundWindow(), other);
 
     frmFlash flash(GetModuleHandleA(nullptr));
@@ -60,8 +58,7 @@ TEST(FlashWindow, ShowsTopmostWithItsKeyAndAlphaButNeverTakesTheFocus)
     EXPECT_FALSE(IsWindowVisible(window));
     for (const auto& [opacity, alpha] : {std::pair<int32_t, BYTE>{0, 10}, {200, 200}}) {
         Show(flash, "Stay focused", 0xFFFFFF, opacity);
-        EXPECT_TRUE(IsWindowVisible(window));
-        EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        EXPECT_TRUE(IsWindowVisible(window) && (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST));
         COLORREF key = 0;
         BYTE shownAlpha = 0;
         DWORD flags = 0;

@@ -10,8 +10,8 @@ TempAppData::TempAppData()
     hadPrevious_ = GetEnvironmentVariableA("APPDATA", buffer, MAX_PATH) > 0;
     previous_ = buffer;
     static int serial = 0;
-    const std::string name = "halcyra-settings-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
-    root_ = (std::filesystem::temp_directory_path() / name).string();
+    const std::string name = std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
+    root_ = (std::filesystem::temp_directory_path() / ("halcyra-settings-" + name)).string();
     CreateDirectoryA(root_.c_str(), nullptr);
     SetEnvironmentVariableA("APPDATA", root_.c_str());
 }
