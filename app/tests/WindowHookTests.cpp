@@ -1,71 +1,72 @@
 #include "app/WindowHook.h"
 
-#include "app/tests/TestWindow.h"
-
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
+
 namespace {
+
+std::optional<std::tuple<UINT, WPARAM, LPARAM>> lastSeen;
+
+// Writes down what reaches it and answers with wParam plus 1000, so that a test can tell
+// that a message arrived unchanged and that its answer came back.
+LRESULT CALLBACK Recorder(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message < WM_APP && message != WM_HOTKEY && message != 0x464)
+        return DefWindowProcA(window, message, wParam, lParam);
+    lastSeen = std::tuple(message, wParam, lParam);
+    return static_cast<LRESULT>(wParam) + 1000;
+}
+
+HWND MakeRecordingWindow()
+{
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = &Recorder;
+    wc.lpszClassName = "HalcyraRecordingWindow";
+    RegisterClassA(&wc);
+    return CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+}
 
 WNDPROC ProcedureOf(HWND window)
 {
     return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
 }
 
-class WindowHookTest : public ::testing::Test {
-protected:
-    void SetUp() override { HookWindow(window.get()); }
-    void TearDown() override
-    {
-        UnhookWindow();
-        TaskbarCreatedMessage = 0;
-    }
-
-    TestWindow window;
-};
-
 }  // namespace
 
-TEST_F(WindowHookTest, InstallsItselfOnceAndGivesTheProcedureBack)
+TEST(WindowHook, InstallsItselfOnceAndGivesTheProcedureBack)
 {
-    EXPECT_EQ(ProcedureOf(window.get()), &WindowProc);
-    EXPECT_EQ(HookedWindow(), window.get());
-
-    TestWindow other;
-    HookWindow(other.get());
-    EXPECT_EQ(ProcedureOf(other.get()), &TestWindow::Procedure);
-    EXPECT_EQ(HookedWindow(), window.get());
-
+    const HWND window = MakeRecordingWindow(), other = MakeRecordingWindow();
+    HookWindow(window);
+    HookWindow(other);
+    EXPECT_EQ(ProcedureOf(window), &WindowProc);
+    EXPECT_EQ(ProcedureOf(other), &Recorder);
+    EXPECT_EQ(HookedWindow(), window);
     UnhookWindow();
-    EXPECT_EQ(ProcedureOf(window.get()), &TestWindow::Procedure);
-    EXPECT_EQ(HookedWindow(), window.get());
     UnhookWindow();
-    EXPECT_EQ(ProcedureOf(window.get()), &TestWindow::Procedure);
+    EXPECT_EQ(ProcedureOf(window), &Recorder);
+    DestroyWindow(window);
+    DestroyWindow(other);
 }
 
-TEST_F(WindowHookTest, HandsOtherMessagesOnUnchangedAndReturnsTheirAnswer)
+TEST(WindowHook, SwallowsHotkeyAndTrayMessagesAndHandsOnTheRestWithTheirAnswer)
 {
-    EXPECT_EQ(SendMessageA(window.get(), WM_APP + 7, 42, -3), 1042);
-    ASSERT_FALSE(window.seen.empty());
-    const TestWindow::Seen& last = window.seen.back();
-    EXPECT_EQ(last.message, WM_APP + 7u);
-    EXPECT_EQ(last.wParam, 42u);
-    EXPECT_EQ(last.lParam, -3);
-}
-
-TEST_F(WindowHookTest, SwallowsHotkeyAndTrayMessagesWithZero)
-{
-    window.seen.clear();
-    EXPECT_EQ(SendMessageA(window.get(), WM_HOTKEY, 9, 0), 0);
-    EXPECT_EQ(SendMessageA(window.get(), 0x464, 1, WM_LBUTTONUP), 0);
-    EXPECT_EQ(SendMessageA(window.get(), 0x464, 1, WM_MOUSEMOVE), 0);
-    EXPECT_TRUE(window.seen.empty());
-}
-
-TEST_F(WindowHookTest, TheTaskbarBroadcastStillReachesTheWindow)
-{
+    const HWND window = MakeRecordingWindow();
+    HookWindow(window);
     TaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
-    ASSERT_NE(TaskbarCreatedMessage, 0u);
-    window.seen.clear();
-    SendMessageA(window.get(), TaskbarCreatedMessage, 0, 0);
-    EXPECT_TRUE(window.Saw(TaskbarCreatedMessage));
+    const std::pair<std::tuple<UINT, WPARAM, LPARAM>, bool> cases[] = {
+        {{WM_APP + 7, 42, -3}, true}, {{WM_HOTKEY, 9, 0}, false}, {{0x464, 1, WM_LBUTTONUP}, false},
+        {{0x464, 1, WM_MOUSEMOVE}, false}, {{TaskbarCreatedMessage, 5, 0}, true},
+    };
+    for (const auto& [sent, handedOn] : cases) {
+        lastSeen.reset();
+        const auto [message, wParam, lParam] = sent;
+        EXPECT_EQ(SendMessageA(window, message, wParam, lParam), handedOn ? static_cast<LRESULT>(wParam) + 1000 : 0)
+            << message;
+        EXPECT_EQ(lastSeen, handedOn ? std::optional(sent) : std::nullopt) << message;
+    }
+    UnhookWindow();
+    TaskbarCreatedMessage = 0;
+    DestroyWindow(window);
 }

@@ -4,6 +4,7 @@
 #include <psapi.h>
 #include <winternl.h>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -37,10 +38,8 @@ std::size_t CountHandleTable()
     const GdiHandleEntry* table = HandleTable();
     if (!table)
         return 0;
-    std::size_t live = 0;
-    for (std::size_t i = 0; i < HandleTableEntries; ++i)
-        live += table[i].Type != 0 ? 1 : 0;
-    return live;
+    return static_cast<std::size_t>(
+        std::count_if(table, table + HandleTableEntries, [](const GdiHandleEntry& entry) { return entry.Type != 0; }));
 }
 
 }  // namespace

@@ -4,8 +4,7 @@
 #include <string>
 #include <string_view>
 
-// Points APPDATA at a fresh empty folder while it lives, and removes what the settings
-// store may have put there afterwards.
+// Points APPDATA at a fresh empty folder while it lives, and removes that folder afterwards.
 class TempAppData {
 public:
     TempAppData();
@@ -16,8 +15,6 @@ public:
     const std::string& Root() const { return root_; }
     std::string OurFolder() const { return root_ + "\\Halcyra"; }
     std::string OurFile() const { return OurFolder() + "\\settings.ini"; }
-    std::string LegacyFolder() const { return root_ + "\\Brindlewick"; }
-    std::string LegacyFile() const { return LegacyFolder() + "\\settings.ini"; }
 
 private:
     std::string root_;
