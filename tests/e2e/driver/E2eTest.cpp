@@ -6,14 +6,6 @@
 
 #include <stdexcept>
 
-std::string IniText(std::initializer_list<std::string> lines)
-{
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    return text;
-}
-
 void Require(bool condition, const std::string& what)
 {
     if (!condition)
@@ -30,11 +22,9 @@ bool HotkeyIsFree(UINT modifiers, UINT key)
 
 void E2eTest::WriteSettings(const std::string& text) { WriteFileBytes(sandbox.SettingsPath(), text); }
 
-Program& E2eTest::Launch() { return LaunchWith(sandbox.AppData()); }
-
-Program& E2eTest::LaunchWith(const std::optional<std::string>& appData)
+Program& E2eTest::Launch()
 {
-    program = std::make_unique<Program>(sandbox.ExePath(), appData);
+    program = std::make_unique<Program>(sandbox.ExePath(), sandbox.AppData());
     return *program;
 }
 
@@ -52,9 +42,14 @@ HWND E2eTest::OpenTrayMenu()
 {
     const auto icon = WaitForHalcyraIcon(kActionTimeoutMs);
     Require(icon.has_value(), "no Halcyra icon to click");
-    RightClickIcon(*icon);
+    RightClickAt(CentreOf(icon->window));
     HWND menu = nullptr;
-    WaitUntil([&] { return (menu = program->VisiblePopupMenu()) != nullptr; }, kActionTimeoutMs);
+    WaitUntil(
+        [&] {
+            const auto menus = program->Windows("#32768");
+            return (menu = menus.empty() ? nullptr : menus.front()) != nullptr;
+        },
+        kActionTimeoutMs);
     Require(menu != nullptr, "the tray menu did not open");
     return menu;
 }

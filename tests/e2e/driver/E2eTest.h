@@ -4,15 +4,10 @@
 #include "tests/e2e/driver/Sandbox.h"
 #include "tests/e2e/driver/Tray.h"
 
-#include <initializer_list>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
-
-// Lines of a settings file joined the way the profile functions write them.
-std::string IniText(std::initializer_list<std::string> lines);
 
 // Harness steps that a test cannot go on without throw this; GoogleTest reports the
 // text as the test's failure.
@@ -24,8 +19,7 @@ class E2eTest : public testing::Test {
 protected:
     void WriteSettings(const std::string& text);
     Program& Launch();
-    Program& LaunchWith(const std::optional<std::string>& appData);
-    // Launches and waits until start-up has finished with the icon in the tray, stopped.
+    // Launches and waits until start-up has finished with the icon in the tray.
     TrayIcon LaunchToTray();
 
     // Opens the tray menu with the right button and returns its window.

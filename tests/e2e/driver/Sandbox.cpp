@@ -18,7 +18,7 @@ Sandbox::Sandbox()
             std::to_string(++counter);
     fs::remove_all(root_);
     fs::create_directories(AppData());
-    fs::create_directories(ExeFolder());
+    fs::create_directories(fs::path(ExePath()).parent_path());
     fs::copy_file(WindowsPathOfUnix(Options().halcyraExe), ExePath());
 }
 

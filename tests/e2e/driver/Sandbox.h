@@ -14,7 +14,6 @@ public:
     const std::string& Root() const { return root_; }
     std::string AppData() const { return root_ + "\\AppData"; }
     std::string ExePath() const { return root_ + "\\Program Files\\Halcyra Test\\halcyra.exe"; }
-    std::string ExeFolder() const { return root_ + "\\Program Files\\Halcyra Test"; }
     std::string SettingsPath() const { return AppData() + "\\Halcyra\\settings.ini"; }
     std::string LegacyPath() const { return AppData() + "\\Brindlewick\\settings.ini"; }
 
