@@ -105,7 +105,6 @@ TEST_F(DialogPreview, PreviewFlashesWithTheUnsavedLookAndCancelKeepsEverything)
     dialog.Click(cmdPreview);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(flash); }, kActionTimeoutMs));
     const auto image = CaptureScreen(RectOf(flash));
-    SaveEvidence("dialog-preview");
     ASSERT_TRUE(image.has_value());
     EXPECT_GT(image->Count(kRed), 100) << "drawn in the colour just chosen";
     EXPECT_EQ(image->Count(kYellow), 0);

@@ -3,7 +3,6 @@
 #include "tests/e2e/driver/FlashWatch.h"
 #include "tests/e2e/driver/Input.h"
 #include "tests/e2e/driver/MessageBoxes.h"
-#include "tests/e2e/driver/Screen.h"
 #include "tests/e2e/driver/Wait.h"
 
 namespace {
@@ -102,10 +101,10 @@ TEST_F(DialogSave, SaveStoresEveryControlRestartsTheCountdownAndWritesOrRemovesT
     dialog.ClickOpacityBar(SettingsDialog::BarSpot::RightTrough);
     EXPECT_TRUE(WaitUntil([&] { return dialog.OpacityPosition() == 145; }, kActionTimeoutMs));
     EXPECT_TRUE(dialog.WaitForText(lblOpacity, "57%", kActionTimeoutMs));
-    SaveEvidence("dialog-before-save", RectOf(dialog.Window()));
 
-    const double saved = NowMs();
+    // Timed from the dialog's closing: the click itself waits for the pointer to arrive.
     SaveAndWaitClosed(dialog);
+    const double saved = NowMs();
     const auto sightings = WatchFlashes(flash, 2600);
     ASSERT_GE(sightings.size(), 2u) << "one flash a second after Save, not after the old minute";
     EXPECT_NEAR(sightings[0].shownMs - saved, 1000, 300);
@@ -119,7 +118,7 @@ TEST_F(DialogSave, SaveStoresEveryControlRestartsTheCountdownAndWritesOrRemovesT
     for (const auto& [key, value] : values)
         expected = WithValue(expected, key, value);
     EXPECT_EQ(CrLfLines(SettingsText()), expected);
-    EXPECT_EQ(ReadRunValue("Halcyra"), "\"" + sandbox.ExePath() + "\"");
+    EXPECT_EQ(ReadRunValue("Halcyra"), "\"" + ExePath() + "\"");
     PressChord({VK_CONTROL, VK_MENU, 'X'});
     ASSERT_TRUE(WaitForHalcyraTip("Halcyra - stopped", kActionTimeoutMs));
 

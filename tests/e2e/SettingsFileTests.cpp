@@ -31,8 +31,8 @@ TEST_F(SettingsFile, TheFirstRunWritesTheDefaultsAndEntersTheQuotedPathInTheRunK
     WriteRunValue("Brindlewick", "\"C:\\Old\\brindlewick.exe\"");
     LaunchToTray();
 
-    EXPECT_EQ(CrLfLines(ReadFileBytes(sandbox.SettingsPath()).value_or("")), kDefaultFile);
-    EXPECT_EQ(ReadRunValue("Halcyra"), "\"" + sandbox.ExePath() + "\"");
+    EXPECT_EQ(CrLfLines(ReadFileBytes(SettingsPath()).value_or("")), kDefaultFile);
+    EXPECT_EQ(ReadRunValue("Halcyra"), "\"" + ExePath() + "\"");
     EXPECT_EQ(ReadRunValue("Brindlewick"), std::nullopt);
 }
 
@@ -40,11 +40,11 @@ TEST_F(SettingsFile, TheEarlierEditionsFileIsTakenOverAndItsStartWithWindowsOffL
 {
     WriteRunValue("Halcyra", "left as it was");
     WriteRunValue("Brindlewick", "also left");
-    WriteFileBytes(sandbox.LegacyPath(), kLegacyFile);
+    WriteFileBytes(LegacyPath(), kLegacyFile);
     LaunchToTray();
 
-    EXPECT_EQ(ReadFileBytes(sandbox.SettingsPath()), kLegacyFile) << "copied as it is, not rewritten";
-    EXPECT_EQ(ReadFileBytes(sandbox.LegacyPath()), kLegacyFile) << "the earlier file stays where it is";
+    EXPECT_EQ(ReadFileBytes(SettingsPath()), kLegacyFile) << "copied as it is, not rewritten";
+    EXPECT_EQ(ReadFileBytes(LegacyPath()), kLegacyFile) << "the earlier file stays where it is";
     EXPECT_EQ(ReadRunValue("Halcyra"), "left as it was");
     EXPECT_EQ(ReadRunValue("Brindlewick"), "also left");
 }
@@ -53,14 +53,14 @@ TEST_F(SettingsFile, TheEarlierEditionsFileNeverReplacesAnExistingOne)
 {
     const std::string own = CrLfText({"[General]", "StartWithWindows=0", "[Messages]", "Count=1", "M1=Mine"});
     WriteSettings(own);
-    WriteFileBytes(sandbox.LegacyPath(), kLegacyFile);
+    WriteFileBytes(LegacyPath(), kLegacyFile);
     // Newer than the program's own file: age must not matter.
-    std::filesystem::last_write_time(sandbox.LegacyPath(),
-                                     std::filesystem::last_write_time(sandbox.SettingsPath()) + std::chrono::hours(1));
+    std::filesystem::last_write_time(LegacyPath(),
+                                     std::filesystem::last_write_time(SettingsPath()) + std::chrono::hours(1));
     LaunchToTray();
 
-    EXPECT_EQ(ReadFileBytes(sandbox.SettingsPath()), own);
-    EXPECT_EQ(ReadFileBytes(sandbox.LegacyPath()), kLegacyFile);
+    EXPECT_EQ(ReadFileBytes(SettingsPath()), own);
+    EXPECT_EQ(ReadFileBytes(LegacyPath()), kLegacyFile);
 }
 
 namespace {
@@ -105,7 +105,7 @@ TEST_P(HostileSettingsFile, StartsWithoutCrashHangOrWrite)
 {
     const std::string& content = GetParam().second;
     WriteSettings(content);
-    const auto before = FolderListing(sandbox.AppData());
+    const auto before = FolderListing(AppData());
 
     Launch();
     ASSERT_TRUE(program->WaitForIdle(kStartTimeoutMs)) << "start-up hangs";
@@ -119,8 +119,8 @@ TEST_P(HostileSettingsFile, StartsWithoutCrashHangOrWrite)
     }
 
     EXPECT_FALSE(program->HasExited());
-    EXPECT_TRUE(ReadFileBytes(sandbox.SettingsPath()) == content) << "the settings file was changed";
-    EXPECT_EQ(FolderListing(sandbox.AppData()), before);
+    EXPECT_TRUE(ReadFileBytes(SettingsPath()) == content) << "the settings file was changed";
+    EXPECT_EQ(FolderListing(AppData()), before);
     ExitFromTrayMenu();
 }
 

@@ -51,9 +51,9 @@ TEST_F(Tray, TheMenuShowNowStartStopTheHotkeysATrayRestartAndExit)
     const HWND flash = program->FlashWindow();
     ASSERT_NE(flash, nullptr);
 
-    const std::string otherAppData = sandbox.Root() + "\\Second AppData";
+    const std::string otherAppData = root + "\\Second AppData";
     std::filesystem::create_directories(otherAppData);
-    const Program second(sandbox.ExePath(), otherAppData);
+    const Program second(ExePath(), otherAppData);
     EXPECT_TRUE(second.WaitForExit(5000)) << "a second launch must end by itself";
     EXPECT_TRUE(second.Windows("#32770").empty());
     EXPECT_TRUE(FolderListing(otherAppData).empty()) << "a second launch must not touch any settings";
@@ -141,7 +141,6 @@ TEST_F(Tray, ACombinationHeldElsewhereGivesOneWarningWithTheIconAlreadyThere)
                          "\r\n\r\n  Ctrl+Alt+S  (start)\r\n\r\nChoose different ones in Settings.");
     EXPECT_EQ(box->buttons, std::vector<std::string>{"OK"});
     EXPECT_TRUE(WaitForHalcyraTip("Halcyra - stopped", kActionTimeoutMs)) << "the icon is there already";
-    SaveEvidence("hotkey-warning");
     ASSERT_TRUE(DismissMessageBox(*box));
     EXPECT_FALSE(WaitForMessageBox(*program, 1000).has_value()) << "exactly one box";
     UnregisterHotKey(nullptr, 0xB002);

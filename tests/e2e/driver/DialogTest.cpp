@@ -73,7 +73,7 @@ void DialogTest::SaveAndWaitClosed(const SettingsDialog& dialog)
     Require(WaitUntil([&] { return !IsWindow(dialog.Window()); }, kActionTimeoutMs), "Save did not close the dialog");
 }
 
-std::string DialogTest::SettingsText() { return ReadFileBytes(sandbox.SettingsPath()).value_or("<no file>"); }
+std::string DialogTest::SettingsText() { return ReadFileBytes(SettingsPath()).value_or("<no file>"); }
 
 std::vector<HWND> DialogTest::SettingsDialogs(bool visibleOnly) const
 {

@@ -2,9 +2,13 @@
 
 #include "tests/e2e/driver/Files.h"
 #include "tests/e2e/driver/Input.h"
+#include "tests/e2e/driver/Options.h"
 #include "tests/e2e/driver/Wait.h"
 
+#include <filesystem>
 #include <stdexcept>
+
+namespace fs = std::filesystem;
 
 void Require(bool condition, const std::string& what)
 {
@@ -20,11 +24,33 @@ bool HotkeyIsFree(UINT modifiers, UINT key)
     return true;
 }
 
-void E2eTest::WriteSettings(const std::string& text) { WriteFileBytes(sandbox.SettingsPath(), text); }
+E2eTest::E2eTest()
+{
+    static int counter = 0;
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    root = std::string(temp) + "halcyra e2e " + std::to_string(GetCurrentProcessId()) + "-" +
+           std::to_string(++counter);
+    fs::remove_all(root);
+    fs::create_directories(AppData());
+    fs::create_directories(fs::path(ExePath()).parent_path());
+    fs::copy_file(WindowsPathOfUnix(Options().halcyraExe), ExePath());
+}
+
+E2eTest::~E2eTest()
+{
+    program.reset();
+    std::error_code error;
+    fs::remove_all(root, error);
+    WriteRunValue("Halcyra", halcyraRun_);
+    WriteRunValue("Brindlewick", brindlewickRun_);
+}
+
+void E2eTest::WriteSettings(const std::string& text) { WriteFileBytes(SettingsPath(), text); }
 
 Program& E2eTest::Launch()
 {
-    program = std::make_unique<Program>(sandbox.ExePath(), sandbox.AppData());
+    program = std::make_unique<Program>(ExePath(), AppData());
     return *program;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 #include "tests/e2e/driver/Program.h"
 #include "tests/e2e/driver/RunKey.h"
-#include "tests/e2e/driver/Sandbox.h"
 #include "tests/e2e/driver/Tray.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -13,10 +13,20 @@
 // text as the test's failure.
 void Require(bool condition, const std::string& what);
 
-// Every test gets its own folder, its own copy of the program and the Run key as it
-// found it; the program it started is ended and its icon removed when it is over.
+// Every test gets a fresh folder under the Windows temp folder, with an application-data
+// folder for the program and a copy of halcyra.exe in a folder whose name has spaces.
+// When it is over, the program it started is ended and its icon removed, the folder
+// goes and the Run values are put back as the test found them.
 class E2eTest : public testing::Test {
 protected:
+    E2eTest();
+    ~E2eTest() override;
+
+    std::string AppData() const { return root + "\\AppData"; }
+    std::string ExePath() const { return root + "\\Program Files\\Halcyra Test\\halcyra.exe"; }
+    std::string SettingsPath() const { return AppData() + "\\Halcyra\\settings.ini"; }
+    std::string LegacyPath() const { return AppData() + "\\Brindlewick\\settings.ini"; }
+
     void WriteSettings(const std::string& text);
     Program& Launch();
     // Launches and waits until start-up has finished with the icon in the tray.
@@ -28,9 +38,12 @@ protected:
     void ChooseFromTrayMenu(WORD mnemonicKey);
     void ExitFromTrayMenu();
 
-    Sandbox sandbox;
-    RunValuesGuard runValues;
+    std::string root;
     std::unique_ptr<Program> program;
+
+private:
+    const std::optional<std::string> halcyraRun_ = ReadRunValue("Halcyra");
+    const std::optional<std::string> brindlewickRun_ = ReadRunValue("Brindlewick");
 };
 
 // Whether the driver could take a hotkey now, that is whether no one holds it.

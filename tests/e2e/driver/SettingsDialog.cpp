@@ -81,31 +81,16 @@ std::string SettingsDialog::Message(int index) const
     return ItemText(Control(lstMessages), index, LB_GETTEXTLEN, LB_GETTEXT);
 }
 
-int SettingsDialog::MessageCount() const
-{
-    return static_cast<int>(SendMessageA(Control(lstMessages), LB_GETCOUNT, 0, 0));
-}
-
 std::optional<int> SettingsDialog::SelectedMessage() const
 {
-    const LRESULT selected = SendMessageA(Control(lstMessages), LB_GETCURSEL, 0, 0);
+    const LRESULT selected = Send(lstMessages, LB_GETCURSEL);
     return selected == LB_ERR ? std::nullopt : std::optional<int>(static_cast<int>(selected));
 }
 
 std::string SettingsDialog::SelectedFont() const
 {
-    const LRESULT selected = SendMessageA(Control(cboFont), CB_GETCURSEL, 0, 0);
+    const LRESULT selected = Send(cboFont, CB_GETCURSEL);
     return selected == CB_ERR ? "" : ItemText(Control(cboFont), static_cast<int>(selected), CB_GETLBTEXTLEN, CB_GETLBTEXT);
-}
-
-bool SettingsDialog::IsChecked(SettingsControl id) const
-{
-    return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-int SettingsDialog::OpacityPosition() const
-{
-    return static_cast<int>(SendMessageA(Control(hsbOpacity), SBM_GETPOS, 0, 0));
 }
 
 std::optional<SettingsControl> SettingsDialog::Focused() const
@@ -120,7 +105,7 @@ std::optional<SettingsControl> SettingsDialog::Focused() const
 
 std::pair<int, int> SettingsDialog::Selection(SettingsControl id) const
 {
-    const auto packed = static_cast<DWORD>(SendMessageA(Control(id), EM_GETSEL, 0, 0));
+    const auto packed = static_cast<DWORD>(Send(id, EM_GETSEL));
     return {LOWORD(packed), HIWORD(packed)};
 }
 
@@ -158,7 +143,7 @@ std::string SettingsDialog::ChooseFirstFont() const
     Click(cboFont);
     PressChord({VK_HOME});
     PressChord({VK_RETURN});
-    WaitUntil([&] { return SendMessageA(Control(cboFont), CB_GETCURSEL, 0, 0) == 0; }, 3000);
+    WaitUntil([&] { return Send(cboFont, CB_GETCURSEL) == 0; }, 3000);
     return SelectedFont();
 }
 

@@ -26,11 +26,11 @@ public:
 
     std::vector<std::string> Messages() const;
     std::string Message(int index) const;
-    int MessageCount() const;
+    int MessageCount() const { return static_cast<int>(Send(lstMessages, LB_GETCOUNT)); }
     std::optional<int> SelectedMessage() const;
     std::string SelectedFont() const;
-    bool IsChecked(SettingsControl id) const;
-    int OpacityPosition() const;
+    bool IsChecked(SettingsControl id) const { return Send(id, BM_GETCHECK) == BST_CHECKED; }
+    int OpacityPosition() const { return static_cast<int>(Send(hsbOpacity, SBM_GETPOS)); }
     // The control that has the keyboard focus, if it is one of the dialog's.
     std::optional<SettingsControl> Focused() const;
     // The selection of an edit box as start and end positions.
@@ -56,5 +56,10 @@ public:
     void ClickOpacityBar(BarSpot spot) const;
 
 private:
+    LRESULT Send(SettingsControl id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return SendMessageA(Control(id), message, wParam, lParam);
+    }
+
     HWND window_;
 };
