@@ -126,7 +126,8 @@ TEST_F(DialogMessages, TwentyThousandPastedLinesAreAddedSavedAndShownAgain)
     const auto reopenMs = MsUntil(
         [&] {
             const auto dialogs = SettingsDialogs();
-            return !dialogs.empty() && SettingsDialog(dialogs.front()).MessageCount() == static_cast<int>(expected.size());
+            return !dialogs.empty() &&
+                   SettingsDialog(dialogs.front()).MessageCount() == static_cast<int>(expected.size());
         },
         10000);
     ASSERT_TRUE(reopenMs.has_value());

@@ -113,7 +113,8 @@ TEST_F(DialogWindow, EveryControlWhereTheLayoutPutsItInTabOrderOneDialogAndExitW
         EXPECT_TRUE(EqualRect(&placed, &expected))
             << placed.left << "," << placed.top << "," << placed.right << "," << placed.bottom;
     }
-    EXPECT_EQ(dialog.Messages(), (std::vector<std::string>{"First message", "Second one", "The third and longest message"}));
+    EXPECT_EQ(dialog.Messages(),
+              (std::vector<std::string>{"First message", "Second one", "The third and longest message"}));
     EXPECT_EQ(dialog.SelectedFont(), "Liberation Serif");
     EXPECT_EQ(dialog.OpacityPosition(), 128);
     for (SettingsControl box : {chkBold, chkRandomColor, chkAllMonitors, chkStartWindows, chkStartActive})

@@ -81,9 +81,9 @@ const std::string kMegabyte(1 << 20, 'm');
 
 const std::pair<const char*, std::string> kHostileFiles[] = {
     {"BinaryBytes", BinaryBytes()},
-    {"MegabyteLines", CrLfText({"[General]", "StartWithWindows=0", "[Timing]", "IntervalMin=" + std::string(1 << 20, '9'),
-                                kMegabyte, "[" + kMegabyte + "]", "[Messages]", "Count=2", "M1=" + kMegabyte,
-                                "M2=short"})},
+    {"MegabyteLines",
+     CrLfText({"[General]", "StartWithWindows=0", "[Timing]", "IntervalMin=" + std::string(1 << 20, '9'), kMegabyte,
+               "[" + kMegabyte + "]", "[Messages]", "Count=2", "M1=" + kMegabyte, "M2=short"})},
     {"HugeCount", CrLfText({"[General]", "StartWithWindows=0", "[Messages]", "Count=1e308", "M1=only one"})},
     {"OverflowingNumbers",
      CrLfText({"[General]", "StartWithWindows=0", "StartActive=1e999", "[Timing]", "IntervalMin=1e309",

@@ -90,7 +90,9 @@ std::optional<int> SettingsDialog::SelectedMessage() const
 std::string SettingsDialog::SelectedFont() const
 {
     const LRESULT selected = Send(cboFont, CB_GETCURSEL);
-    return selected == CB_ERR ? "" : ItemText(Control(cboFont), static_cast<int>(selected), CB_GETLBTEXTLEN, CB_GETLBTEXT);
+    if (selected == CB_ERR)
+        return {};
+    return ItemText(Control(cboFont), static_cast<int>(selected), CB_GETLBTEXTLEN, CB_GETLBTEXT);
 }
 
 std::optional<SettingsControl> SettingsDialog::Focused() const

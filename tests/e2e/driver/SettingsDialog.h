@@ -16,7 +16,6 @@ public:
     explicit SettingsDialog(HWND window) : window_(window) {}
 
     HWND Window() const { return window_; }
-    bool IsOpen() const { return IsWindow(window_) && IsWindowVisible(window_); }
 
     HWND Control(SettingsControl id) const { return GetDlgItem(window_, id); }
     std::string Text(SettingsControl id) const;

@@ -50,8 +50,9 @@ std::map<HWND, std::string> TipsOf(HWND tray)
         return tips;
     for (HWND tooltip = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); tooltip;
          tooltip = FindWindowExA(nullptr, tooltip, TOOLTIPS_CLASSA, nullptr)) {
-        const int count = ProcessOf(tooltip) == trayId ? static_cast<int>(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0)) : 0;
-        for (int i = 0; i < count; ++i) {
+        if (ProcessOf(tooltip) != trayId)
+            continue;
+        for (int i = 0, count = static_cast<int>(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0)); i < count; ++i) {
             if (const auto tool = ToolOf(process.get(), static_cast<char*>(remote), tooltip, i))
                 tips[tool->first] = tool->second;
         }
