@@ -122,8 +122,6 @@ TEST_F(Tray, AnEmptyMessageListFlashesNothingAndBreaksNothing)
     EXPECT_EQ(program->ExitCode(), 0u);
 }
 
-// Wine 8 delivers a hotkey message for every repeated key-down, MOD_NOREPEAT or not, so
-// holding a toggle down cannot be tested here.
 TEST_F(Tray, ACombinationHeldElsewhereGivesOneWarningWithTheIconAlreadyThere)
 {
     ASSERT_TRUE(RegisterHotKey(nullptr, 0xB002, MOD_CONTROL | MOD_ALT, 'S'));
