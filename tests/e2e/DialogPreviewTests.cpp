@@ -2,9 +2,7 @@
 #include "tests/e2e/driver/FlashWatch.h"
 #include "tests/e2e/driver/Focus.h"
 #include "tests/e2e/driver/Input.h"
-#include "tests/e2e/driver/Program.h"
 #include "tests/e2e/driver/Screen.h"
-#include "tests/e2e/driver/Tray.h"
 #include "tests/e2e/driver/Wait.h"
 
 #include <set>
@@ -13,146 +11,69 @@ namespace {
 
 constexpr COLORREF kYellow = RGB(255, 255, 0);  // the known settings' colour
 constexpr COLORREF kRed = RGB(255, 0, 0);
+const char* const kKnownMessages[] = {"First message", "Second one", "The third and longest message"};
 
-// The system colour chooser's boxes for red, green and blue.
-constexpr int kRedBox = 706, kGreenBox = 707, kBlueBox = 708;
-
-HWND ColourChooser(const Program& program)
+// Types red into the system colour chooser's red, green and blue boxes and confirms it.
+void ChooseRed(const Program& program)
 {
-    for (HWND window : program.VisibleDialogs()) {
-        if (GetDlgItem(window, kRedBox))
-            return window;
-    }
-    return nullptr;
-}
-
-// Types a colour into the chooser's red, green and blue boxes and confirms or cancels it.
-void UseColourChooser(const Program& program, COLORREF colour, int button)
-{
+    constexpr int kRedBox = 706, kGreenBox = 707, kBlueBox = 708;
     HWND chooser = nullptr;
-    Require(WaitUntil([&] { return (chooser = ColourChooser(program)) != nullptr; }, kActionTimeoutMs),
+    Require(WaitUntil(
+                [&] {
+                    for (HWND window : program.Windows("#32770"))
+                        chooser = GetDlgItem(window, kRedBox) ? window : chooser;
+                    return chooser != nullptr;
+                },
+                kActionTimeoutMs),
             "the colour chooser did not open");
     WaitForKeyboard(chooser, kActionTimeoutMs);  // settles only; see Focus.h
-    const std::pair<int, int> boxes[] = {
-        {kRedBox, GetRValue(colour)}, {kGreenBox, GetGValue(colour)}, {kBlueBox, GetBValue(colour)}};
-    for (const auto& [id, value] : boxes) {
+    for (const auto& [id, value] : {std::pair{kRedBox, "255"}, {kGreenBox, "0"}, {kBlueBox, "0"}}) {
         const HWND box = GetDlgItem(chooser, id);
         LeftClickAt(CentreOf(box));
         PressChord({VK_HOME});
         PressChord({VK_SHIFT, VK_END});
-        TypeText(std::to_string(value));
-        Require(WaitUntil([&] { return ContentOf(box) == std::to_string(value); }, kActionTimeoutMs),
-                "the chooser's box " + std::to_string(id) + " shows \"" + ContentOf(box) + "\", not " +
-                    std::to_string(value));
+        TypeText(value);
+        Require(WaitUntil([&] { return ContentOf(box) == value; }, kActionTimeoutMs),
+                "the chooser's box " + std::to_string(id) + " shows \"" + ContentOf(box) + "\"");
     }
-    LeftClickAt(CentreOf(GetDlgItem(chooser, button)));
+    LeftClickAt(CentreOf(GetDlgItem(chooser, IDOK)));
     Require(WaitUntil([&] { return !IsWindow(chooser); }, kActionTimeoutMs), "the colour chooser did not close");
 }
 
-COLORREF SwatchColour(const SettingsDialog& dialog)
-{
-    const POINT centre = CentreOf(dialog.Control(picColor));
-    const auto pixel = CaptureScreen({centre.x, centre.y, centre.x + 1, centre.y + 1});
-    Require(pixel.has_value(), "the swatch could not be captured");
-    return pixel->Pixel(0, 0);
-}
-
-int CountPixels(const Image& image, COLORREF colour)
-{
-    int count = 0;
-    for (int y = 0; y < image.height; ++y) {
-        for (int x = 0; x < image.width; ++x)
-            count += image.Pixel(x, y) == colour;
-    }
-    return count;
-}
-
-// The rectangle of the next flash, once it has shown and gone again.
-std::optional<RECT> NextFlash(HWND flash)
+// The width of the next flash, once it has shown and gone again.
+std::optional<LONG> NextFlashWidth(HWND flash)
 {
     if (!WaitUntil([&] { return IsWindowVisible(flash); }, kActionTimeoutMs))
         return std::nullopt;
     const RECT rect = RectOf(flash);
     if (!WaitUntil([&] { return !IsWindowVisible(flash); }, kActionTimeoutMs))
         return std::nullopt;
-    return rect;
+    return rect.right - rect.left;
 }
-
-LONG WidthOf(const RECT& rect) { return rect.right - rect.left; }
 
 }  // namespace
 
 using DialogPreview = DialogTest;
 
-TEST_F(DialogPreview, PreviewFlashesTheSelectedMessageWithTheUnsavedLookAndStoresNothing)
+TEST_F(DialogPreview, PreviewFlashesWithTheUnsavedLookAndCancelKeepsEverything)
 {
-    SettingsDialog dialog = LaunchAndOpen(JoinLines(KnownSettingsLines()));
-    const HWND flash = program->FlashWindow();
-    ASSERT_NE(flash, nullptr);
-    ASSERT_EQ(SwatchColour(dialog), kYellow);
-    dialog.Click(picColor);
-    UseColourChooser(*program, kRed, IDOK);
-    EXPECT_EQ(SwatchColour(dialog), kRed);
-    dialog.Click(picColor);
-    UseColourChooser(*program, RGB(0, 0, 255), IDCANCEL);
-    EXPECT_EQ(SwatchColour(dialog), kRed) << "a cancelled chooser changes nothing";
-
-    dialog.ClickMessage(1);
-    ASSERT_TRUE(dialog.TypeInto(txtSizeMin, "24"));
-    ASSERT_TRUE(dialog.TypeInto(txtSizeMax, "24"));
-    ASSERT_TRUE(dialog.TypeInto(txtDuration, "400"));
-    dialog.Click(chkBold);
-    dialog.Click(cboFont);
-    PressChord({VK_HOME});
-    PressChord({VK_RETURN});
-    const std::string font = dialog.Fonts().front();
-    ASSERT_TRUE(WaitUntil([&] { return dialog.SelectedFont() == font; }, kActionTimeoutMs));
-    LeftClickAt(LeftTroughOf(dialog.Control(hsbOpacity)));
-    ASSERT_TRUE(WaitUntil([&] { return dialog.OpacityPosition() == 112; }, kActionTimeoutMs));
-
-    dialog.Click(cmdPreview);
-    const auto sightings = WatchFlashes(flash, 1500);
-    ASSERT_EQ(sightings.size(), 1u);
-    const SIZE text = TextExtent("Second one", font, 24, true);
-    EXPECT_EQ(WidthOf(sightings[0].rect), text.cx + 8);
-    EXPECT_EQ(sightings[0].rect.bottom - sightings[0].rect.top, text.cy + 8);
-    EXPECT_EQ(sightings[0].alpha, 112);
-    EXPECT_NEAR(sightings[0].VisibleMs(), 400, 60);
-
-    ASSERT_TRUE(dialog.TypeInto(txtDuration, "3000"));
-    dialog.Click(cmdPreview);
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(flash); }, kActionTimeoutMs));
-    const auto image = CaptureScreen(RectOf(flash));
-    SaveEvidence("dialog-preview");
-    ASSERT_TRUE(image.has_value());
-    EXPECT_GT(CountPixels(*image, kRed), 100) << "drawn in the colour just chosen";
-    EXPECT_EQ(CountPixels(*image, kYellow), 0);
-
-    dialog.Click(cmdCancel);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog.Window()); }, kActionTimeoutMs));
-    EXPECT_EQ(SettingsText(), written);
-    dialog = OpenByDoubleClick();
-    EXPECT_EQ(SwatchColour(dialog), kYellow) << "the chosen colour was not kept";
-}
-
-TEST_F(DialogPreview, WithoutASelectionPreviewPicksAnyMessageOrSaysPreviewMessage)
-{
-    const SettingsDialog dialog = LaunchAndOpen(JoinLines(KnownSettingsLines()));
+    SettingsDialog dialog = LaunchAndOpen(KnownSettingsLines());
+    EXPECT_TRUE(HotkeyIsFree(MOD_CONTROL | MOD_ALT, 'S')) << "no hotkeys while the dialog is open";
+    EXPECT_TRUE(HotkeyIsFree(MOD_CONTROL | MOD_ALT, 'X'));
     const HWND flash = program->FlashWindow();
     ASSERT_NE(flash, nullptr);
     ASSERT_TRUE(dialog.TypeInto(txtSizeMin, "20"));
     ASSERT_TRUE(dialog.TypeInto(txtSizeMax, "20"));
     ASSERT_TRUE(dialog.TypeInto(txtDuration, "50"));
-    const std::string font = dialog.SelectedFont();
-
+    const std::string knownFont = dialog.SelectedFont();
     std::set<std::string> seen;
     for (int i = 0; i < 24; ++i) {
         dialog.Click(cmdPreview);
-        const auto rect = NextFlash(flash);
-        ASSERT_TRUE(rect.has_value());
+        const auto width = NextFlashWidth(flash);
+        ASSERT_TRUE(width.has_value());
         bool known = false;
-        for (const char* message : {"First message", "Second one", "The third and longest message"}) {
-            if (WidthOf(*rect) == TextExtent(message, font, 20, false).cx + 8) {
+        for (const char* message : kKnownMessages) {
+            if (*width == TextExtent(message, knownFont, 20, false).cx + 8) {
                 seen.insert(message);
                 known = true;
             }
@@ -161,15 +82,54 @@ TEST_F(DialogPreview, WithoutASelectionPreviewPicksAnyMessageOrSaysPreviewMessag
     }
     EXPECT_EQ(seen.size(), 3u) << "24 previews without a selection show all three messages";
 
+    dialog.Click(picColor);
+    ChooseRed(*program);
+    dialog.ClickMessage(1);
+    ASSERT_TRUE(dialog.TypeInto(txtSizeMin, "24"));
+    ASSERT_TRUE(dialog.TypeInto(txtSizeMax, "24"));
+    ASSERT_TRUE(dialog.TypeInto(txtDuration, "400"));
+    dialog.Click(chkBold);
+    const std::string font = dialog.ChooseFirstFont();
+    dialog.ClickOpacityBar(SettingsDialog::BarSpot::LeftTrough);
+    ASSERT_TRUE(WaitUntil([&] { return dialog.OpacityPosition() == 112; }, kActionTimeoutMs));
+    dialog.Click(cmdPreview);
+    const auto sightings = WatchFlashes(flash, 1500);
+    ASSERT_EQ(sightings.size(), 1u);
+    const SIZE text = TextExtent("Second one", font, 24, true);
+    EXPECT_EQ(sightings[0].rect.right - sightings[0].rect.left, text.cx + 8);
+    EXPECT_EQ(sightings[0].rect.bottom - sightings[0].rect.top, text.cy + 8);
+    EXPECT_EQ(sightings[0].alpha, 112);
+    EXPECT_NEAR(sightings[0].VisibleMs(), 400, 60);
+
+    ASSERT_TRUE(dialog.TypeInto(txtDuration, "3000"));
+    dialog.Click(cmdPreview);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(flash); }, kActionTimeoutMs));
+    const auto image = CaptureScreen(RectOf(flash));
+    ASSERT_TRUE(image.has_value());
+    EXPECT_GT(image->Count(kRed), 100) << "drawn in the colour just chosen";
+    EXPECT_EQ(image->Count(kYellow), 0);
+
+    ASSERT_TRUE(dialog.TypeInto(txtDuration, "50"));
     for (int i = 0; i < 3; ++i) {
         dialog.ClickMessage(0);
         dialog.Click(cmdRemove);
     }
-    ASSERT_TRUE(WaitUntil([&] { return dialog.MessageCount() == 0; }, kActionTimeoutMs));
+    ASSERT_TRUE(WaitUntil([&] { return dialog.MessageCount() == 0 && !IsWindowVisible(flash); }, 5000));
     dialog.Click(cmdPreview);
-    const auto rect = NextFlash(flash);
-    ASSERT_TRUE(rect.has_value());
-    EXPECT_EQ(WidthOf(*rect), TextExtent("Preview message", font, 20, false).cx + 8);
-    EXPECT_TRUE(program->VisibleDialogs().empty()) << "no message box";
+    EXPECT_EQ(NextFlashWidth(flash), TextExtent("Preview message", font, 24, true).cx + 8);
+    EXPECT_TRUE(program->Windows("#32770").empty()) << "no message box";
+
+    ASSERT_TRUE(dialog.TypeInto(txtIntMin, "2"));
+    dialog.Click(chkStartWindows);
+    dialog.Click(cmdCancel);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog.Window()); }, kActionTimeoutMs));
     EXPECT_EQ(SettingsText(), written);
+    EXPECT_EQ(ReadRunValue("Halcyra"), std::nullopt);
+    PressChord({VK_CONTROL, VK_MENU, 'S'});
+    EXPECT_TRUE(WaitForHalcyraTip("Halcyra - running", kActionTimeoutMs)) << "the old start hotkey is back";
+    PressChord({VK_CONTROL, VK_MENU, 'X'});
+    EXPECT_TRUE(WaitForHalcyraTip("Halcyra - stopped", kActionTimeoutMs)) << "the old stop hotkey is back";
+    dialog = OpenByDoubleClick();
+    EXPECT_EQ(dialog.Text(txtIntMin), "60");
+    EXPECT_EQ(dialog.MessageCount(), 3);
 }

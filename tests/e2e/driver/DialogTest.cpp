@@ -2,6 +2,7 @@
 
 #include "tests/e2e/driver/Files.h"
 #include "tests/e2e/driver/Focus.h"
+#include "tests/e2e/driver/Input.h"
 #include "tests/e2e/driver/Wait.h"
 
 #include <algorithm>
@@ -18,14 +19,6 @@ std::vector<std::string> KnownSettingsLines()
     };
 }
 
-std::string JoinLines(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    return text;
-}
-
 std::vector<std::string> WithValue(std::vector<std::string> lines, const std::string& key, const std::string& value)
 {
     const auto line =
@@ -35,10 +28,20 @@ std::vector<std::string> WithValue(std::vector<std::string> lines, const std::st
     return lines;
 }
 
-SettingsDialog DialogTest::LaunchAndOpen(const std::string& settingsText)
+std::vector<std::string> WithMessages(std::vector<std::string> lines, const std::vector<std::string>& messages)
 {
-    written = settingsText;
-    WriteSettings(settingsText);
+    lines.erase(std::find(lines.begin(), lines.end(), "[Messages]"), lines.end());
+    lines.push_back("[Messages]");
+    lines.push_back("Count=" + std::to_string(messages.size()));
+    for (size_t i = 0; i < messages.size(); ++i)
+        lines.push_back("M" + std::to_string(i + 1) + "=" + messages[i]);
+    return lines;
+}
+
+SettingsDialog DialogTest::LaunchAndOpen(const std::vector<std::string>& settingsLines)
+{
+    written = CrLfText(settingsLines);
+    WriteSettings(written);
     LaunchToTray();
     return OpenByDoubleClick();
 }
@@ -47,11 +50,12 @@ SettingsDialog DialogTest::OpenByDoubleClick()
 {
     const auto icon = WaitForHalcyraIcon(kActionTimeoutMs);
     Require(icon.has_value(), "no Halcyra icon to double-click");
-    DoubleClickIcon(*icon);
+    DoubleClickAt(CentreOf(icon->window));
     HWND window = nullptr;
     const bool inFront = WaitUntil(
         [&] {
-            window = FindSettingsDialog(program->Id());
+            const auto dialogs = SettingsDialogs();
+            window = dialogs.empty() ? nullptr : dialogs.front();
             return window && GetForegroundWindow() == window;
         },
         kActionTimeoutMs);
@@ -69,4 +73,9 @@ void DialogTest::SaveAndWaitClosed(const SettingsDialog& dialog)
     Require(WaitUntil([&] { return !IsWindow(dialog.Window()); }, kActionTimeoutMs), "Save did not close the dialog");
 }
 
-std::string DialogTest::SettingsText() { return ReadFileBytes(sandbox.SettingsPath()).value_or("<no file>"); }
+std::string DialogTest::SettingsText() { return ReadFileBytes(SettingsPath()).value_or("<no file>"); }
+
+std::vector<HWND> DialogTest::SettingsDialogs(bool visibleOnly) const
+{
+    return program->Windows(kSettingsWindowClass, visibleOnly);
+}

@@ -8,20 +8,23 @@
 // A settings file in which every value differs from the defaults, so that a field saved
 // from the wrong control shows.
 std::vector<std::string> KnownSettingsLines();
-std::string JoinLines(const std::vector<std::string>& lines);
 // The lines with the line of key, which must be there, replaced by key=value.
 std::vector<std::string> WithValue(std::vector<std::string> lines, const std::string& key, const std::string& value);
+// The lines with the [Messages] section, which must come last, holding these messages.
+std::vector<std::string> WithMessages(std::vector<std::string> lines, const std::vector<std::string>& messages);
 
 // A test of the settings dialog: the program is started with the given settings and the
 // dialog opened with a double click on the tray icon, as a user opens it.
 class DialogTest : public E2eTest {
 protected:
-    SettingsDialog LaunchAndOpen(const std::string& settingsText);
+    SettingsDialog LaunchAndOpen(const std::vector<std::string>& settingsLines);
     // Double-clicks the icon and waits until the dialog is in front with the focus.
     SettingsDialog OpenByDoubleClick();
     // Clicks Save and waits until the dialog has gone.
     void SaveAndWaitClosed(const SettingsDialog& dialog);
     std::string SettingsText();
+    // The program's settings dialogs, visible ones only or all.
+    std::vector<HWND> SettingsDialogs(bool visibleOnly = true) const;
 
     // The settings file as the test wrote it, to see that nothing was stored.
     std::string written;

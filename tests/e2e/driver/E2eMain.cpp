@@ -7,11 +7,10 @@
 #include <gtest/gtest.h>
 
 namespace {
+
 DriverOptions gOptions;
-}
 
-const DriverOptions& Options() { return gOptions; }
-
+// Takes --halcyra=PATH and --evidence=DIR; false when one is missing.
 bool ParseOptions(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
@@ -23,6 +22,10 @@ bool ParseOptions(int argc, char** argv)
     }
     return !gOptions.halcyraExe.empty() && !gOptions.evidenceDir.empty();
 }
+
+}  // namespace
+
+const DriverOptions& Options() { return gOptions; }
 
 int main(int argc, char** argv)
 {

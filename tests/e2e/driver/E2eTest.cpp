@@ -2,17 +2,13 @@
 
 #include "tests/e2e/driver/Files.h"
 #include "tests/e2e/driver/Input.h"
+#include "tests/e2e/driver/Options.h"
 #include "tests/e2e/driver/Wait.h"
 
+#include <filesystem>
 #include <stdexcept>
 
-std::string IniText(std::initializer_list<std::string> lines)
-{
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    return text;
-}
+namespace fs = std::filesystem;
 
 void Require(bool condition, const std::string& what)
 {
@@ -28,13 +24,33 @@ bool HotkeyIsFree(UINT modifiers, UINT key)
     return true;
 }
 
-void E2eTest::WriteSettings(const std::string& text) { WriteFileBytes(sandbox.SettingsPath(), text); }
-
-Program& E2eTest::Launch() { return LaunchWith(sandbox.AppData()); }
-
-Program& E2eTest::LaunchWith(const std::optional<std::string>& appData)
+E2eTest::E2eTest()
 {
-    program = std::make_unique<Program>(sandbox.ExePath(), appData);
+    static int counter = 0;
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    root = std::string(temp) + "halcyra e2e " + std::to_string(GetCurrentProcessId()) + "-" +
+           std::to_string(++counter);
+    fs::remove_all(root);
+    fs::create_directories(AppData());
+    fs::create_directories(fs::path(ExePath()).parent_path());
+    fs::copy_file(WindowsPathOfUnix(Options().halcyraExe), ExePath());
+}
+
+E2eTest::~E2eTest()
+{
+    program.reset();
+    std::error_code error;
+    fs::remove_all(root, error);
+    WriteRunValue("Halcyra", halcyraRun_);
+    WriteRunValue("Brindlewick", brindlewickRun_);
+}
+
+void E2eTest::WriteSettings(const std::string& text) { WriteFileBytes(SettingsPath(), text); }
+
+Program& E2eTest::Launch()
+{
+    program = std::make_unique<Program>(ExePath(), AppData());
     return *program;
 }
 
@@ -52,9 +68,14 @@ HWND E2eTest::OpenTrayMenu()
 {
     const auto icon = WaitForHalcyraIcon(kActionTimeoutMs);
     Require(icon.has_value(), "no Halcyra icon to click");
-    RightClickIcon(*icon);
+    RightClickAt(CentreOf(icon->window));
     HWND menu = nullptr;
-    WaitUntil([&] { return (menu = program->VisiblePopupMenu()) != nullptr; }, kActionTimeoutMs);
+    WaitUntil(
+        [&] {
+            const auto menus = program->Windows("#32768");
+            return (menu = menus.empty() ? nullptr : menus.front()) != nullptr;
+        },
+        kActionTimeoutMs);
     Require(menu != nullptr, "the tray menu did not open");
     return menu;
 }

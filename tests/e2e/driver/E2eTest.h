@@ -1,31 +1,35 @@
 #pragma once
 #include "tests/e2e/driver/Program.h"
 #include "tests/e2e/driver/RunKey.h"
-#include "tests/e2e/driver/Sandbox.h"
 #include "tests/e2e/driver/Tray.h"
 
-#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
 
-// Lines of a settings file joined the way the profile functions write them.
-std::string IniText(std::initializer_list<std::string> lines);
-
 // Harness steps that a test cannot go on without throw this; GoogleTest reports the
 // text as the test's failure.
 void Require(bool condition, const std::string& what);
 
-// Every test gets its own folder, its own copy of the program and the Run key as it
-// found it; the program it started is ended and its icon removed when it is over.
+// Every test gets a fresh folder under the Windows temp folder, with an application-data
+// folder for the program and a copy of halcyra.exe in a folder whose name has spaces.
+// When it is over, the program it started is ended and its icon removed, the folder
+// goes and the Run values are put back as the test found them.
 class E2eTest : public testing::Test {
 protected:
+    E2eTest();
+    ~E2eTest() override;
+
+    std::string AppData() const { return root + "\\AppData"; }
+    std::string ExePath() const { return root + "\\Program Files\\Halcyra Test\\halcyra.exe"; }
+    std::string SettingsPath() const { return AppData() + "\\Halcyra\\settings.ini"; }
+    std::string LegacyPath() const { return AppData() + "\\Brindlewick\\settings.ini"; }
+
     void WriteSettings(const std::string& text);
     Program& Launch();
-    Program& LaunchWith(const std::optional<std::string>& appData);
-    // Launches and waits until start-up has finished with the icon in the tray, stopped.
+    // Launches and waits until start-up has finished with the icon in the tray.
     TrayIcon LaunchToTray();
 
     // Opens the tray menu with the right button and returns its window.
@@ -34,9 +38,12 @@ protected:
     void ChooseFromTrayMenu(WORD mnemonicKey);
     void ExitFromTrayMenu();
 
-    Sandbox sandbox;
-    RunValuesGuard runValues;
+    std::string root;
     std::unique_ptr<Program> program;
+
+private:
+    const std::optional<std::string> halcyraRun_ = ReadRunValue("Halcyra");
+    const std::optional<std::string> brindlewickRun_ = ReadRunValue("Brindlewick");
 };
 
 // Whether the driver could take a hotkey now, that is whether no one holds it.

@@ -48,3 +48,24 @@ std::vector<std::string> FolderListing(const std::string& root)
     std::sort(entries.begin(), entries.end());
     return entries;
 }
+
+std::string CrLfText(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+std::vector<std::string> CrLfLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        if (end > start)
+            lines.push_back(text.substr(start, end - start));
+    }
+    if (start != text.size())
+        lines.push_back("<unterminated> " + text.substr(start));
+    return lines;
+}

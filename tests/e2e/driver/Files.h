@@ -13,3 +13,9 @@ bool FileExists(const std::string& path);
 // Every file and folder below root, as relative paths with their sizes, sorted; used to
 // see that a run wrote nothing.
 std::vector<std::string> FolderListing(const std::string& root);
+
+// Lines joined the way the profile functions write them.
+std::string CrLfText(const std::vector<std::string>& lines);
+// The lines of a file that must use CR LF throughout; blank lines between sections carry
+// no meaning and are left out. A lone CR or LF fails the comparison on purpose.
+std::vector<std::string> CrLfLines(const std::string& text);

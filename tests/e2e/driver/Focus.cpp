@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <optional>
 
 namespace {
 
@@ -34,9 +33,9 @@ bool SyncWithThreadOf(HWND window, DWORD timeoutMs)
     return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, nullptr) != 0;
 }
 
-}  // namespace
-
 bool HasKeyboard(HWND window) { return GetForegroundWindow() == window && XFocusWindow() == XWindowOf(window); }
+
+}  // namespace
 
 bool WaitForKeyboard(HWND window, DWORD timeoutMs)
 {

@@ -4,7 +4,9 @@
 #include "tests/e2e/driver/Wait.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
+#include <vector>
 
 namespace {
 
@@ -14,9 +16,8 @@ void Send(INPUT input) { SendInput(1, &input, sizeof input); }
 // exactly on the wanted pixel.
 LONG Normalised(LONG pixel, int extent) { return static_cast<LONG>((pixel * 65536LL + extent - 1) / extent); }
 
-}  // namespace
-
-void MoveMouse(POINT at)
+// Moves the cursor to a screen point, waits until it is there, and clicks.
+void ClickAt(POINT at, DWORD downFlag, DWORD upFlag, int clicks)
 {
     INPUT input = {};
     input.type = INPUT_MOUSE;
@@ -31,64 +32,41 @@ void MoveMouse(POINT at)
             return now.x == at.x && now.y == at.y;
         },
         1000);
-}
-
-void ClickMouse(DWORD downFlag, DWORD upFlag)
-{
-    INPUT input = {};
+    input = {};
     input.type = INPUT_MOUSE;
-    input.mi.dwFlags = downFlag;
-    Send(input);
-    input.mi.dwFlags = upFlag;
-    Send(input);
+    for (int i = 0; i < clicks; ++i) {
+        input.mi.dwFlags = downFlag;
+        Send(input);
+        input.mi.dwFlags = upFlag;
+        Send(input);
+    }
 }
 
-void LeftClickAt(POINT at)
-{
-    MoveMouse(at);
-    ClickMouse(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
-}
-
-void DoubleClickAt(POINT at)
-{
-    MoveMouse(at);
-    ClickMouse(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
-    ClickMouse(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
-}
-
-void KeyDown(WORD key)
+void SendKey(WORD key, DWORD flags)
 {
     INPUT input = {};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = key;
+    input.ki.dwFlags = flags;
     Send(input);
 }
 
-void KeyUp(WORD key)
-{
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = KEYEVENTF_KEYUP;
-    Send(input);
-}
+}  // namespace
 
-HeldKeys::HeldKeys(std::initializer_list<WORD> keys) : keys_(keys)
+void LeftClickAt(POINT at) { ClickAt(at, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 1); }
+void RightClickAt(POINT at) { ClickAt(at, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, 1); }
+void DoubleClickAt(POINT at) { ClickAt(at, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 2); }
+
+void PressChord(std::initializer_list<WORD> keys)
 {
     constexpr WORD modifiers[] = {VK_SHIFT, VK_CONTROL, VK_MENU, VK_LWIN, VK_RWIN};
-    if (std::find_first_of(keys_.begin(), keys_.end(), std::begin(modifiers), std::end(modifiers)) != keys_.end())
+    if (std::find_first_of(keys.begin(), keys.end(), std::begin(modifiers), std::end(modifiers)) != keys.end())
         SettleInput();
-    for (WORD key : keys_)
-        KeyDown(key);
+    for (WORD key : keys)
+        SendKey(key, 0);
+    for (auto key = std::rbegin(keys); key != std::rend(keys); ++key)
+        SendKey(*key, KEYEVENTF_KEYUP);
 }
-
-HeldKeys::~HeldKeys()
-{
-    for (auto key = keys_.rbegin(); key != keys_.rend(); ++key)
-        KeyUp(*key);
-}
-
-void PressChord(std::initializer_list<WORD> keys) { const HeldKeys held(keys); }
 
 void TypeText(const std::string& text)
 {
@@ -103,4 +81,23 @@ void TypeText(const std::string& text)
         inputs.push_back(input);
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+bool PutOnClipboard(const std::string& text)
+{
+    // Another process may hold the clipboard for a moment.
+    if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000))
+        return false;
+    HGLOBAL memory = EmptyClipboard() ? GlobalAlloc(GMEM_MOVEABLE, text.size() + 1) : nullptr;
+    if (memory) {
+        std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+        GlobalUnlock(memory);
+        // The clipboard owns the memory once it has taken it.
+        if (!SetClipboardData(CF_TEXT, memory)) {
+            GlobalFree(memory);
+            memory = nullptr;
+        }
+    }
+    CloseClipboard();
+    return memory != nullptr;
 }

@@ -8,5 +8,3 @@ struct DriverOptions {
 };
 
 const DriverOptions& Options();
-// Takes --halcyra=PATH and --evidence=DIR; false when one is missing.
-bool ParseOptions(int argc, char** argv);

@@ -1,28 +1,10 @@
 #include "tests/e2e/driver/Program.h"
 
 #include "tests/e2e/driver/Tray.h"
-#include "tests/e2e/driver/Wait.h"
 
-#include <cstring>
 #include <stdexcept>
 
 namespace {
-
-// The driver's environment with APPDATA replaced (or removed), as a CreateProcess block.
-std::string EnvironmentWith(const std::optional<std::string>& appData)
-{
-    std::string block;
-    char* strings = GetEnvironmentStringsA();
-    for (const char* entry = strings; *entry; entry += std::strlen(entry) + 1) {
-        if (_strnicmp(entry, "APPDATA=", 8) != 0)
-            block.append(entry).push_back('\0');
-    }
-    FreeEnvironmentStringsA(strings);
-    if (appData)
-        block.append("APPDATA=" + *appData).push_back('\0');
-    block.push_back('\0');
-    return block;
-}
 
 struct WindowsOfProcess {
     DWORD processId;
@@ -71,20 +53,27 @@ RECT RectOf(HWND window)
     return rect;
 }
 
-Program::Program(const std::string& exePath, const std::optional<std::string>& appData)
+POINT CentreOf(HWND window)
+{
+    const RECT rect = RectOf(window);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+Program::Program(const std::string& exePath, const std::string& appData)
 {
     job_.reset(CreateJobObjectA(nullptr, nullptr));
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
     limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
     SetInformationJobObject(job_.get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
 
+    // Inherited by the program; the driver itself never reads it.
+    SetEnvironmentVariableA("APPDATA", appData.c_str());
     std::string commandLine = "\"" + exePath + "\"";
-    std::string environment = EnvironmentWith(appData);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
-                        environment.data(), nullptr, &startup, &info))
+    if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                        nullptr, &startup, &info))
         throw std::runtime_error("cannot start " + exePath);
     process_.reset(info.hProcess);
     id_ = info.dwProcessId;
@@ -104,8 +93,6 @@ Program::~Program()
         RemoveTrayIcon(mainWindow_, 1);
 }
 
-bool Program::HasExited() const { return WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0; }
-
 bool Program::WaitForExit(DWORD timeoutMs) const
 {
     return WaitForSingleObject(process_.get(), timeoutMs) == WAIT_OBJECT_0;
@@ -118,16 +105,23 @@ DWORD Program::ExitCode() const
     return code;
 }
 
-bool Program::WaitForIdle(DWORD timeoutMs) const
-{
-    return WaitForInputIdle(process_.get(), timeoutMs) == 0;
-}
+bool Program::WaitForIdle(DWORD timeoutMs) const { return WaitForInputIdle(process_.get(), timeoutMs) == 0; }
 
 std::vector<HWND> Program::TopLevelWindows() const
 {
     WindowsOfProcess found{id_, {}};
     EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&found));
     return found.windows;
+}
+
+std::vector<HWND> Program::Windows(const std::string& windowClass, bool visibleOnly) const
+{
+    std::vector<HWND> matching;
+    for (HWND window : TopLevelWindows()) {
+        if (ClassOf(window) == windowClass && (!visibleOnly || IsWindowVisible(window)))
+            matching.push_back(window);
+    }
+    return matching;
 }
 
 HWND Program::MainWindow()
@@ -145,25 +139,6 @@ HWND Program::FlashWindow() const
 {
     for (HWND window : TopLevelWindows()) {
         if (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED)
-            return window;
-    }
-    return nullptr;
-}
-
-std::vector<HWND> Program::VisibleDialogs() const
-{
-    std::vector<HWND> dialogs;
-    for (HWND window : TopLevelWindows()) {
-        if (ClassOf(window) == "#32770" && IsWindowVisible(window))
-            dialogs.push_back(window);
-    }
-    return dialogs;
-}
-
-HWND Program::VisiblePopupMenu() const
-{
-    for (HWND window : TopLevelWindows()) {
-        if (ClassOf(window) == "#32768" && IsWindowVisible(window))
             return window;
     }
     return nullptr;

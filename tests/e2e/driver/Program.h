@@ -1,7 +1,6 @@
 #pragma once
 #include "platform/Handles.h"
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,28 +9,28 @@
 // test left it in; a job object ends it even if the driver itself dies.
 class Program {
 public:
-    // appData nullopt: the variable is removed from the program's environment.
-    Program(const std::string& exePath, const std::optional<std::string>& appData);
+    Program(const std::string& exePath, const std::string& appData);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    DWORD Id() const { return id_; }
-    bool HasExited() const;
+    bool HasExited() const { return WaitForExit(0); }
     bool WaitForExit(DWORD timeoutMs) const;
     DWORD ExitCode() const;
     // Start-up has run to the message loop (or to a nested one, such as a message box).
     bool WaitForIdle(DWORD timeoutMs) const;
 
-    std::vector<HWND> TopLevelWindows() const;
+    // The program's top-level windows of a class: "#32770" for message boxes, "#32768"
+    // for menus.
+    std::vector<HWND> Windows(const std::string& windowClass, bool visibleOnly = true) const;
     // The hidden main window titled "Halcyra"; remembered once seen.
     HWND MainWindow();
     // The layered window that shows the messages.
     HWND FlashWindow() const;
-    std::vector<HWND> VisibleDialogs() const;
-    HWND VisiblePopupMenu() const;
 
 private:
+    std::vector<HWND> TopLevelWindows() const;
+
     UniqueKernelHandle job_;
     UniqueKernelHandle process_;
     DWORD id_ = 0;
@@ -44,3 +43,4 @@ std::string TextOf(HWND window);
 // GetWindowText gives only the text the window was created with.
 std::string ContentOf(HWND control);
 RECT RectOf(HWND window);
+POINT CentreOf(HWND window);

@@ -18,10 +18,33 @@ std::string UniqueUnixPath(const std::string& suffix)
            std::to_string(++counter) + suffix;
 }
 
-std::string CropGeometry(const RECT& area)
+std::string CropOption(const RECT& area)
 {
-    return std::to_string(area.right - area.left) + "x" + std::to_string(area.bottom - area.top) + "+" +
-           std::to_string(area.left) + "+" + std::to_string(area.top);
+    return " -crop " + std::to_string(area.right - area.left) + "x" + std::to_string(area.bottom - area.top) + "+" +
+           std::to_string(area.left) + "+" + std::to_string(area.top) + " +repage";
+}
+
+// Runs a Unix shell command line and waits until it has finished. Wine starts Unix
+// programs through CreateProcess but gives no handle to wait on, so the command
+// announces its end by creating a marker file.
+bool RunUnixCommand(const std::string& shellCommand, DWORD timeoutMs)
+{
+    std::filesystem::create_directories(WindowsPathOfUnix(Options().evidenceDir));
+    const std::string marker = UniqueUnixPath(".done");
+    std::string commandLine = "/bin/sh -c \"" + shellCommand + "; touch " + Quoted(marker) + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return false;
+    if (info.hProcess)
+        CloseHandle(info.hProcess);
+    if (info.hThread)
+        CloseHandle(info.hThread);
+    const std::string markerPath = WindowsPathOfUnix(marker);
+    const bool finished = WaitUntil([&] { return FileExists(markerPath); }, timeoutMs);
+    DeleteFileA(markerPath.c_str());
+    return finished;
 }
 
 // Reads a binary PPM (P6, maxval 255) as ImageMagick writes it.
@@ -48,24 +71,14 @@ COLORREF Image::Pixel(int x, int y) const
     return RGB(rgb[at], rgb[at + 1], rgb[at + 2]);
 }
 
-bool RunUnixCommand(const std::string& shellCommand, DWORD timeoutMs)
+int Image::Count(COLORREF colour) const
 {
-    std::filesystem::create_directories(WindowsPathOfUnix(Options().evidenceDir));
-    const std::string marker = UniqueUnixPath(".done");
-    std::string commandLine = "/bin/sh -c \"" + shellCommand + "; touch " + Quoted(marker) + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-        return false;
-    if (info.hProcess)
-        CloseHandle(info.hProcess);
-    if (info.hThread)
-        CloseHandle(info.hThread);
-    const std::string markerPath = WindowsPathOfUnix(marker);
-    const bool finished = WaitUntil([&] { return FileExists(markerPath); }, timeoutMs);
-    DeleteFileA(markerPath.c_str());
-    return finished;
+    int count = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            count += Pixel(x, y) == colour;
+    }
+    return count;
 }
 
 std::optional<std::string> UnixCommandOutput(const std::string& shellCommand, DWORD timeoutMs)
@@ -81,23 +94,13 @@ std::optional<std::string> UnixCommandOutput(const std::string& shellCommand, DW
 
 std::optional<Image> CaptureScreen(const RECT& area)
 {
-    const std::string file = UniqueUnixPath(".ppm");
-    if (!RunUnixCommand("import -window root -crop " + CropGeometry(area) + " +repage -depth 8 ppm:" + Quoted(file), 10000))
-        return std::nullopt;
-    const std::string path = WindowsPathOfUnix(file);
-    const auto bytes = ReadFileBytes(path);
-    DeleteFileA(path.c_str());
+    const auto bytes = UnixCommandOutput("import -window root" + CropOption(area) + " -depth 8 ppm:-", 10000);
     return bytes ? ParsePpm(*bytes) : std::nullopt;
 }
 
-void SaveEvidence(const std::string& name)
+void SaveEvidence(const std::string& name, const std::optional<RECT>& area)
 {
-    RunUnixCommand("import -window root " + Quoted(Options().evidenceDir + "/" + name + ".png"), 10000);
-}
-
-void SaveEvidence(const std::string& name, const RECT& area)
-{
-    RunUnixCommand("import -window root -crop " + CropGeometry(area) + " +repage " +
+    RunUnixCommand("import -window root" + (area ? CropOption(*area) : "") + " " +
                        Quoted(Options().evidenceDir + "/" + name + ".png"),
                    10000);
 }

@@ -3,43 +3,29 @@
 #include "tests/e2e/driver/Focus.h"
 #include "tests/e2e/driver/Input.h"
 #include "tests/e2e/driver/Program.h"
-#include "tests/e2e/driver/Tray.h"
 #include "tests/e2e/driver/Wait.h"
 
 #include <iterator>
 
 namespace {
 
-struct ChildSearch {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK MatchChild(HWND child, LPARAM param)
-{
-    auto* search = reinterpret_cast<ChildSearch*>(param);
-    if (GetDlgCtrlID(child) != search->id)
-        return TRUE;
-    search->found = child;
-    return FALSE;
-}
-
-std::string AnsiOf(const std::wstring& wide)
-{
-    if (wide.empty())
-        return {};
-    const int size =
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string ansi(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(), size, nullptr, nullptr);
-    return ansi;
-}
-
 POINT TopLeftInClient(HWND window, HWND client)
 {
     RECT rect = RectOf(window);
     MapWindowPoints(HWND_DESKTOP, client, reinterpret_cast<POINT*>(&rect), 2);
     return {rect.left, rect.top};
+}
+
+// The group box a control belongs to, if any: the ids run in tab order, each group's
+// controls following its box.
+std::optional<SettingsControl> GroupOf(SettingsControl id)
+{
+    constexpr SettingsControl groups[] = {fraMessages, fraTiming, fraLook, fraHotkeys, fraGeneral, cmdPreview};
+    for (size_t i = 0; i + 1 < std::size(groups); ++i) {
+        if (id > groups[i] && id < groups[i + 1])
+            return groups[i];
+    }
+    return std::nullopt;
 }
 
 // The text of one entry of a list box or of a combo box's list. Asked in UTF-16: Wine
@@ -53,78 +39,20 @@ std::string ItemText(HWND control, int index, UINT lengthMessage, UINT textMessa
     std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
     const LRESULT copied = SendMessageW(control, textMessage, index, reinterpret_cast<LPARAM>(wide.data()));
     wide.resize(copied < 0 ? 0 : static_cast<size_t>(copied));
-    return AnsiOf(wide);
+    std::string ansi(wide.size() * 2, '\0');
+    ansi.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
+                                                        ansi.data(), static_cast<int>(ansi.size()), nullptr,
+                                                        nullptr)));
+    return ansi;
 }
 
-struct DialogSearch {
-    DWORD processId;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK MatchDialog(HWND window, LPARAM param)
+void SelectAllByKeyboard()
 {
-    auto* search = reinterpret_cast<DialogSearch*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && ClassOf(window) == kSettingsWindowClass)
-        search->found.push_back(window);
-    return TRUE;
-}
-
-std::vector<HWND> SettingsDialogsOf(DWORD processId)
-{
-    DialogSearch search{processId, {}};
-    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    PressChord({VK_CONTROL, VK_HOME});
+    PressChord({VK_CONTROL, VK_SHIFT, VK_END});
 }
 
 }  // namespace
-
-POINT RightArrowOf(HWND bar)
-{
-    const RECT rect = RectOf(bar);
-    return {rect.right - GetSystemMetrics(SM_CXHSCROLL) / 2 - 1, (rect.top + rect.bottom) / 2};
-}
-
-POINT LeftTroughOf(HWND bar)
-{
-    const RECT rect = RectOf(bar);
-    return {rect.left + GetSystemMetrics(SM_CXHSCROLL) + 2, (rect.top + rect.bottom) / 2};
-}
-
-POINT RightTroughOf(HWND bar)
-{
-    const RECT rect = RectOf(bar);
-    return {rect.right - GetSystemMetrics(SM_CXHSCROLL) - 3, (rect.top + rect.bottom) / 2};
-}
-
-std::optional<SettingsControl> GroupOf(SettingsControl id)
-{
-    constexpr SettingsControl groups[] = {fraMessages, fraTiming, fraLook, fraHotkeys, fraGeneral, cmdPreview};
-    for (size_t i = 0; i + 1 < std::size(groups); ++i) {
-        if (id > groups[i] && id < groups[i + 1])
-            return groups[i];
-    }
-    return std::nullopt;
-}
-
-HWND FindSettingsDialog(DWORD processId)
-{
-    for (HWND window : SettingsDialogsOf(processId)) {
-        if (IsWindowVisible(window))
-            return window;
-    }
-    return nullptr;
-}
-
-int CountSettingsDialogs(DWORD processId) { return static_cast<int>(SettingsDialogsOf(processId).size()); }
-
-HWND SettingsDialog::Control(SettingsControl id) const
-{
-    ChildSearch search{id, nullptr};
-    EnumChildWindows(window_, MatchChild, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 std::string SettingsDialog::Text(SettingsControl id) const { return ContentOf(Control(id)); }
 
@@ -143,9 +71,7 @@ RECT SettingsDialog::Placement(SettingsControl id) const
 std::vector<std::string> SettingsDialog::Messages() const
 {
     std::vector<std::string> messages;
-    const int count = MessageCount();
-    messages.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < MessageCount(); ++i)
         messages.push_back(Message(i));
     return messages;
 }
@@ -155,46 +81,18 @@ std::string SettingsDialog::Message(int index) const
     return ItemText(Control(lstMessages), index, LB_GETTEXTLEN, LB_GETTEXT);
 }
 
-int SettingsDialog::MessageCount() const
-{
-    return static_cast<int>(SendMessageA(Control(lstMessages), LB_GETCOUNT, 0, 0));
-}
-
 std::optional<int> SettingsDialog::SelectedMessage() const
 {
-    const LRESULT selected = SendMessageA(Control(lstMessages), LB_GETCURSEL, 0, 0);
-    if (selected == LB_ERR)
-        return std::nullopt;
-    return static_cast<int>(selected);
+    const LRESULT selected = Send(lstMessages, LB_GETCURSEL);
+    return selected == LB_ERR ? std::nullopt : std::optional<int>(static_cast<int>(selected));
 }
 
 std::string SettingsDialog::SelectedFont() const
 {
-    const HWND combo = Control(cboFont);
-    const LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+    const LRESULT selected = Send(cboFont, CB_GETCURSEL);
     if (selected == CB_ERR)
         return {};
-    return ItemText(combo, static_cast<int>(selected), CB_GETLBTEXTLEN, CB_GETLBTEXT);
-}
-
-std::vector<std::string> SettingsDialog::Fonts() const
-{
-    const HWND combo = Control(cboFont);
-    std::vector<std::string> fonts;
-    const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i)
-        fonts.push_back(ItemText(combo, i, CB_GETLBTEXTLEN, CB_GETLBTEXT));
-    return fonts;
-}
-
-bool SettingsDialog::IsChecked(SettingsControl id) const
-{
-    return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-int SettingsDialog::OpacityPosition() const
-{
-    return static_cast<int>(SendMessageA(Control(hsbOpacity), SBM_GETPOS, 0, 0));
+    return ItemText(Control(cboFont), static_cast<int>(selected), CB_GETLBTEXTLEN, CB_GETLBTEXT);
 }
 
 std::optional<SettingsControl> SettingsDialog::Focused() const
@@ -209,7 +107,7 @@ std::optional<SettingsControl> SettingsDialog::Focused() const
 
 std::pair<int, int> SettingsDialog::Selection(SettingsControl id) const
 {
-    const auto packed = static_cast<DWORD>(SendMessageA(Control(id), EM_GETSEL, 0, 0));
+    const auto packed = static_cast<DWORD>(Send(id, EM_GETSEL));
     return {LOWORD(packed), HIWORD(packed)};
 }
 
@@ -242,30 +140,38 @@ void SettingsDialog::ClickMessage(int index) const
     LeftClickAt(at);
 }
 
-namespace {
-
-void SelectAllByKeyboard()
+std::string SettingsDialog::ChooseFirstFont() const
 {
-    PressChord({VK_CONTROL, VK_HOME});
-    PressChord({VK_CONTROL, VK_SHIFT, VK_END});
+    Click(cboFont);
+    PressChord({VK_HOME});
+    PressChord({VK_RETURN});
+    WaitUntil([&] { return Send(cboFont, CB_GETCURSEL) == 0; }, 3000);
+    return SelectedFont();
 }
-
-}  // namespace
 
 testing::AssertionResult SettingsDialog::TypeInto(SettingsControl id, const std::string& text) const
 {
-    Click(id);
-    SelectAllByKeyboard();
-    if (text.empty())
-        PressChord({VK_DELETE});
-    else
+    const bool pasted = text.size() > 1000 && PutOnClipboard(text);
+    if (pasted) {
+        PasteInto(id);
+    } else {
+        Click(id);
+        SelectAllByKeyboard();
+        if (text.empty())
+            PressChord({VK_DELETE});
         TypeText(text);
-    if (WaitForText(id, text, 2000))
+    }
+    // An edit box keeps no more of a paste than its limit.
+    const auto shown = [&] {
+        const std::string now = Text(id);
+        return pasted ? now.size() > 1000 && text.starts_with(now) : now == text;
+    };
+    if (WaitUntil(shown, 2000))
         return testing::AssertionSuccess();
     const auto focused = Focused();
-    return testing::AssertionFailure() << "typed \"" << text << "\" into " << id << " but it shows \"" << Text(id)
-                                       << "\"; focus on " << (focused ? *focused : 0) << ", in front: \""
-                                       << TextOf(GetForegroundWindow()) << "\"";
+    return testing::AssertionFailure() << "typed \"" << text.substr(0, 100) << "\" into " << id << " but it shows \""
+                                       << Text(id).substr(0, 100) << "\"; focus on " << (focused ? *focused : 0)
+                                       << ", in front: \"" << TextOf(GetForegroundWindow()) << "\"";
 }
 
 void SettingsDialog::PasteInto(SettingsControl id) const
@@ -278,4 +184,14 @@ void SettingsDialog::PasteInto(SettingsControl id) const
 bool SettingsDialog::WaitForText(SettingsControl id, const std::string& text, DWORD timeoutMs) const
 {
     return WaitUntil([&] { return Text(id) == text; }, timeoutMs);
+}
+
+void SettingsDialog::ClickOpacityBar(BarSpot spot) const
+{
+    const RECT bar = RectOf(Control(hsbOpacity));
+    const int arrow = GetSystemMetrics(SM_CXHSCROLL);
+    const LONG x = spot == BarSpot::LeftTrough    ? bar.left + arrow + 2
+                   : spot == BarSpot::RightTrough ? bar.right - arrow - 3
+                                                  : bar.right - arrow / 2 - 1;
+    LeftClickAt({x, (bar.top + bar.bottom) / 2});
 }

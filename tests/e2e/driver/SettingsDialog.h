@@ -16,10 +16,8 @@ public:
     explicit SettingsDialog(HWND window) : window_(window) {}
 
     HWND Window() const { return window_; }
-    bool IsOpen() const { return IsWindow(window_) && IsWindowVisible(window_); }
 
-    // The control with this id, wherever it sits below the dialog.
-    HWND Control(SettingsControl id) const;
+    HWND Control(SettingsControl id) const { return GetDlgItem(window_, id); }
     std::string Text(SettingsControl id) const;
     // The rectangle of a control in the dialog's client coordinates, or relative to the
     // top-left corner of its group box when it belongs to one.
@@ -27,12 +25,11 @@ public:
 
     std::vector<std::string> Messages() const;
     std::string Message(int index) const;
-    int MessageCount() const;
+    int MessageCount() const { return static_cast<int>(Send(lstMessages, LB_GETCOUNT)); }
     std::optional<int> SelectedMessage() const;
     std::string SelectedFont() const;
-    std::vector<std::string> Fonts() const;
-    bool IsChecked(SettingsControl id) const;
-    int OpacityPosition() const;
+    bool IsChecked(SettingsControl id) const { return Send(id, BM_GETCHECK) == BST_CHECKED; }
+    int OpacityPosition() const { return static_cast<int>(Send(hsbOpacity, SBM_GETPOS)); }
     // The control that has the keyboard focus, if it is one of the dialog's.
     std::optional<SettingsControl> Focused() const;
     // The selection of an edit box as start and end positions.
@@ -45,28 +42,23 @@ public:
     void Click(SettingsControl id) const;
     // Clicks a message in the list; it must be scrolled into view.
     void ClickMessage(int index) const;
-    // Clicks into a box, selects all it holds with the keyboard and types text over it;
-    // fails when the box did not come to show the text.
+    // Selects the first font of the list with the keyboard and returns its name.
+    std::string ChooseFirstFont() const;
+    // Clicks into a box, selects all it holds with the keyboard and types text over it
+    // (pastes it when it is too long to type); fails when the box did not come to show it.
     testing::AssertionResult TypeInto(SettingsControl id, const std::string& text) const;
     // Clicks into a box, selects everything and pastes the clipboard over it.
     void PasteInto(SettingsControl id) const;
     // Waits until the text of a control is exactly text.
     bool WaitForText(SettingsControl id, const std::string& text, DWORD timeoutMs) const;
+    enum class BarSpot { RightArrow, LeftTrough, RightTrough };
+    void ClickOpacityBar(BarSpot spot) const;
 
 private:
+    LRESULT Send(SettingsControl id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return SendMessageA(Control(id), message, wParam, lParam);
+    }
+
     HWND window_;
 };
-
-// Points of a horizontal scroll bar on screen: the middle of its right arrow, and its
-// trough just inside either arrow.
-POINT RightArrowOf(HWND bar);
-POINT LeftTroughOf(HWND bar);
-POINT RightTroughOf(HWND bar);
-
-// The group box a control belongs to, if any.
-std::optional<SettingsControl> GroupOf(SettingsControl id);
-
-// The open settings dialog of a process, if there is one.
-HWND FindSettingsDialog(DWORD processId);
-// How many settings dialogs the process has, visible or not.
-int CountSettingsDialogs(DWORD processId);
