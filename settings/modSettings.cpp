@@ -21,21 +21,6 @@ std::optional<IniDocument> ReadSettingsDocument()
 
 }  // namespace
 
-std::string IniRead(const std::string& section, const std::string& key, const std::string& defaultValue)
-{
-    const std::optional<IniDocument> file = ReadSettingsDocument();
-    return file ? file->Get(section, key, defaultValue) : defaultValue;
-}
-
-void IniWrite(const std::string& section, const std::string& key, const std::string& value)
-{
-    std::optional<IniDocument> file = ReadSettingsDocument();
-    if (!file)
-        return;
-    file->Set(section, key, value);
-    ReplaceFileBytes(SettingsFilePath(), file->Serialise());
-}
-
 void LoadSettings()
 {
     MigrateLegacySettings();

@@ -4,9 +4,6 @@
 // The settings file, settings.ini, and its place on disk. Failures are silent: the
 // program goes on with the values it holds in memory.
 
-std::string IniRead(const std::string& section, const std::string& key, const std::string& defaultValue);
-void IniWrite(const std::string& section, const std::string& key, const std::string& value);
-
 // Fills gSettings from the file; writes the defaults out when there is no file.
 void LoadSettings();
 // Writes gSettings to the file.
