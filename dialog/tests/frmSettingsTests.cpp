@@ -184,3 +184,24 @@ TEST_F(SettingsDialogTest, ExitWhileARefusalIsShownClosesEverything)
     EXPECT_EQ(form->Handle(), nullptr);
     EXPECT_EQ(flash.Handle(), nullptr);
 }
+
+TEST_F(SettingsDialogTest, AHotkeyHeldElsewhereIsNamedOnceAsTheDialogClosesAfterSave)
+{
+    Open();
+    ASSERT_TRUE(RegisterHotKey(nullptr, 0xB001, MOD_CONTROL | MOD_ALT, 'S'));
+    std::string title, text;
+    const auto readAndDismiss = [&](HWND box) {
+        char buffer[512] = {};
+        GetWindowTextA(box, buffer, sizeof buffer);
+        title = buffer;
+        GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);
+        text = buffer;
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    };
+    EXPECT_EQ(Answering([&] { SendMessageA(Item(cmdSave), BM_CLICK, 0, 0); }, readAndDismiss), 1u);
+    UnregisterHotKey(nullptr, 0xB001);
+    EXPECT_EQ(title, "Halcyra");
+    EXPECT_NE(text.find("  Ctrl+Alt+S  (start)\r\n"), std::string::npos) << text;
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_NE(GetFileAttributesA(appData.OurFile().c_str()), INVALID_FILE_ATTRIBUTES) << "saved first";
+}
