@@ -96,6 +96,9 @@ protected:
     void SetUp() override
     {
         gSettings = DefaultSettings();
+        // A save would otherwise enter this test exe in the Run key that the end-to-end
+        // tests read from the same Wine prefix.
+        gSettings.StartWithWindows = false;
         AppExiting = false;
     }
     void TearDown() override
