@@ -1,7 +1,6 @@
 #include "tests/e2e/driver/DialogTest.h"
 
 #include "tests/e2e/driver/Files.h"
-#include "tests/e2e/driver/Focus.h"
 #include "tests/e2e/driver/Input.h"
 #include "tests/e2e/driver/Wait.h"
 

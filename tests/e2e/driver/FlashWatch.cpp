@@ -10,33 +10,20 @@ double NowMs()
     return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
 }
 
-namespace {
-
-FlashSighting Sight(HWND flash, double at)
-{
-    FlashSighting sighting;
-    sighting.shownMs = at;
-    GetWindowRect(flash, &sighting.rect);
-    sighting.exStyle = GetWindowLongA(flash, GWL_EXSTYLE);
-    GetLayeredWindowAttributes(flash, &sighting.colourKey, &sighting.alpha, &sighting.layeredFlags);
-    return sighting;
-}
-
-}  // namespace
-
 std::vector<FlashSighting> WatchFlashes(HWND flash, DWORD forMs)
 {
     std::vector<FlashSighting> sightings;
     const double end = NowMs() + forMs;
     bool showing = false;
-    bool first = true;
     for (double now = NowMs(); now < end; now = NowMs()) {
         const bool visible = IsWindowVisible(flash);
         if (visible && !showing) {
-            sightings.push_back(Sight(flash, now));
-            sightings.back().showEdgeSeen = !first;
+            FlashSighting& seen = sightings.emplace_back();
+            seen.shownMs = now;
+            GetWindowRect(flash, &seen.rect);
+            seen.exStyle = GetWindowLongA(flash, GWL_EXSTYLE);
+            GetLayeredWindowAttributes(flash, &seen.colourKey, &seen.alpha, &seen.layeredFlags);
         }
-        first = false;
         if (!visible && showing)
             sightings.back().hiddenMs = now;
         showing = visible;

@@ -13,7 +13,6 @@ struct FlashSighting {
     COLORREF colourKey = 0;
     BYTE alpha = 0;
     DWORD layeredFlags = 0;
-    bool showEdgeSeen = false;  // false when it was already showing as the watch began
 
     double VisibleMs() const { return hiddenMs - shownMs; }
 };

@@ -29,14 +29,15 @@ public:
     HWND FlashWindow() const;
 
 private:
-    std::vector<HWND> TopLevelWindows() const;
-
     UniqueKernelHandle job_;
     UniqueKernelHandle process_;
     DWORD id_ = 0;
     HWND mainWindow_ = nullptr;
 };
 
+DWORD ProcessOf(HWND window);
+// The top-level windows of a process, of one class or of any when windowClass is null.
+std::vector<HWND> TopLevelWindowsOf(DWORD processId, const char* windowClass);
 std::string ClassOf(HWND window);
 std::string TextOf(HWND window);
 // The text a control holds, asked with WM_GETTEXT: for a window of another process

@@ -65,19 +65,11 @@ std::optional<Image> ParsePpm(const std::string& bytes)
 
 }  // namespace
 
-COLORREF Image::Pixel(int x, int y) const
-{
-    const size_t at = (static_cast<size_t>(y) * width + x) * 3;
-    return RGB(rgb[at], rgb[at + 1], rgb[at + 2]);
-}
-
 int Image::Count(COLORREF colour) const
 {
     int count = 0;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x)
-            count += Pixel(x, y) == colour;
-    }
+    for (size_t at = 0; at + 2 < rgb.size(); at += 3)
+        count += RGB(rgb[at], rgb[at + 1], rgb[at + 2]) == colour;
     return count;
 }
 

@@ -17,7 +17,6 @@ struct Image {
     int height = 0;
     std::vector<uint8_t> rgb;  // rows top to bottom, three bytes a pixel
 
-    COLORREF Pixel(int x, int y) const;
     int Count(COLORREF colour) const;
     bool operator==(const Image&) const = default;
 };

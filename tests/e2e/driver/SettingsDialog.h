@@ -26,7 +26,6 @@ public:
     std::vector<std::string> Messages() const;
     std::string Message(int index) const;
     int MessageCount() const { return static_cast<int>(Send(lstMessages, LB_GETCOUNT)); }
-    std::optional<int> SelectedMessage() const;
     std::string SelectedFont() const;
     bool IsChecked(SettingsControl id) const { return Send(id, BM_GETCHECK) == BST_CHECKED; }
     int OpacityPosition() const { return static_cast<int>(Send(hsbOpacity, SBM_GETPOS)); }
@@ -51,8 +50,8 @@ public:
     void PasteInto(SettingsControl id) const;
     // Waits until the text of a control is exactly text.
     bool WaitForText(SettingsControl id, const std::string& text, DWORD timeoutMs) const;
-    enum class BarSpot { RightArrow, LeftTrough, RightTrough };
-    void ClickOpacityBar(BarSpot spot) const;
+    // Clicks the opacity bar's trough beside its arrow, which moves it a page.
+    void ClickOpacityBar(bool right) const;
 
 private:
     LRESULT Send(SettingsControl id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
