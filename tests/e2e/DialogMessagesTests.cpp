@@ -1,7 +1,7 @@
 #include "tests/e2e/driver/DialogTest.h"
 #include "tests/e2e/driver/Files.h"
-#include "tests/e2e/driver/FlashWatch.h"
 #include "tests/e2e/driver/Input.h"
+#include "tests/e2e/driver/Screen.h"
 #include "tests/e2e/driver/Wait.h"
 
 #include <cstdio>

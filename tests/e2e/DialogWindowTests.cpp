@@ -1,6 +1,5 @@
 #include "tests/e2e/driver/DialogTest.h"
 #include "tests/e2e/driver/Input.h"
-#include "tests/e2e/driver/MessageBoxes.h"
 #include "tests/e2e/driver/Screen.h"
 #include "tests/e2e/driver/Wait.h"
 

@@ -4,6 +4,8 @@
 #include "tests/e2e/driver/Options.h"
 #include "tests/e2e/driver/Wait.h"
 
+#include "platform/Handles.h"
+
 #include <cstdio>
 #include <filesystem>
 
@@ -42,7 +44,7 @@ bool RunUnixCommand(const std::string& shellCommand, DWORD timeoutMs)
     if (info.hThread)
         CloseHandle(info.hThread);
     const std::string markerPath = WindowsPathOfUnix(marker);
-    const bool finished = WaitUntil([&] { return FileExists(markerPath); }, timeoutMs);
+    const bool finished = WaitUntil([&] { return std::filesystem::exists(markerPath); }, timeoutMs);
     DeleteFileA(markerPath.c_str());
     return finished;
 }
@@ -95,4 +97,51 @@ void SaveEvidence(const std::string& name, const std::optional<RECT>& area)
     RunUnixCommand("import -window root" + (area ? CropOption(*area) : "") + " " +
                        Quoted(Options().evidenceDir + "/" + name + ".png"),
                    10000);
+}
+
+double NowMs()
+{
+    LARGE_INTEGER frequency, now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+std::vector<FlashSighting> WatchFlashes(HWND flash, DWORD forMs)
+{
+    std::vector<FlashSighting> sightings;
+    const double end = NowMs() + forMs;
+    bool showing = false;
+    for (double now = NowMs(); now < end; now = NowMs()) {
+        const bool visible = IsWindowVisible(flash);
+        if (visible && !showing) {
+            FlashSighting& seen = sightings.emplace_back();
+            seen.shownMs = now;
+            GetWindowRect(flash, &seen.rect);
+            seen.exStyle = GetWindowLongA(flash, GWL_EXSTYLE);
+            GetLayeredWindowAttributes(flash, &seen.colourKey, &seen.alpha, &seen.layeredFlags);
+        }
+        if (!visible && showing)
+            sightings.back().hiddenMs = now;
+        showing = visible;
+        Sleep(1);
+    }
+    return sightings;
+}
+
+SIZE TextExtent(const std::string& text, const std::string& face, int points, bool bold)
+{
+    const UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
+    LOGFONTA font = {};
+    font.lfHeight = -(points * GetDeviceCaps(dc.get(), LOGPIXELSY) / 72);
+    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = NONANTIALIASED_QUALITY;
+    face.copy(font.lfFaceName, LF_FACESIZE - 1);
+    const UniqueFont handle(CreateFontIndirectA(&font));
+    const HGDIOBJ previous = SelectObject(dc.get(), handle.get());
+    SIZE extent = {};
+    GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc.get(), previous);
+    return extent;
 }

@@ -48,7 +48,6 @@ public:
     testing::AssertionResult TypeInto(SettingsControl id, const std::string& text) const;
     // Clicks into a box, selects everything and pastes the clipboard over it.
     void PasteInto(SettingsControl id) const;
-    // Waits until the text of a control is exactly text.
     bool WaitForText(SettingsControl id, const std::string& text, DWORD timeoutMs) const;
     // Clicks the opacity bar's trough beside its arrow, which moves it a page.
     void ClickOpacityBar(bool right) const;
