@@ -6,7 +6,6 @@
 
 #include "platform/Handles.h"
 
-#include <cstdio>
 #include <filesystem>
 
 namespace {
@@ -49,22 +48,6 @@ bool RunUnixCommand(const std::string& shellCommand, DWORD timeoutMs)
     return finished;
 }
 
-// Reads a binary PPM (P6, maxval 255) as ImageMagick writes it.
-std::optional<Image> ParsePpm(const std::string& bytes)
-{
-    Image image;
-    int maxValue = 0, consumed = 0;
-    if (std::sscanf(bytes.c_str(), "P6 %d %d %d%n", &image.width, &image.height, &maxValue, &consumed) != 3 ||
-        maxValue != 255)
-        return std::nullopt;
-    const size_t pixels = static_cast<size_t>(image.width) * image.height * 3;
-    const size_t start = static_cast<size_t>(consumed) + 1;
-    if (bytes.size() < start + pixels)
-        return std::nullopt;
-    image.rgb.assign(bytes.begin() + start, bytes.begin() + start + pixels);
-    return image;
-}
-
 }  // namespace
 
 int Image::Count(COLORREF colour) const
@@ -88,8 +71,11 @@ std::optional<std::string> UnixCommandOutput(const std::string& shellCommand, DW
 
 std::optional<Image> CaptureScreen(const RECT& area)
 {
-    const auto bytes = UnixCommandOutput("import -window root" + CropOption(area) + " -depth 8 ppm:-", 10000);
-    return bytes ? ParsePpm(*bytes) : std::nullopt;
+    const auto bytes = UnixCommandOutput("import -window root" + CropOption(area) + " -depth 8 rgb:-", 10000);
+    const auto size = static_cast<size_t>(area.right - area.left) * (area.bottom - area.top) * 3;
+    if (!bytes || bytes->size() != size)
+        return std::nullopt;
+    return Image{std::vector<uint8_t>(bytes->begin(), bytes->end())};
 }
 
 void SaveEvidence(const std::string& name, const std::optional<RECT>& area)

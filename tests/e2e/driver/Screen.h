@@ -13,8 +13,6 @@
 std::optional<std::string> UnixCommandOutput(const std::string& shellCommand, DWORD timeoutMs);
 
 struct Image {
-    int width = 0;
-    int height = 0;
     std::vector<uint8_t> rgb;  // rows top to bottom, three bytes a pixel
 
     int Count(COLORREF colour) const;
