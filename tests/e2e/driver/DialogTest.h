@@ -20,10 +20,8 @@ protected:
     SettingsDialog LaunchAndOpen(const std::vector<std::string>& settingsLines);
     // Double-clicks the icon and waits until the dialog is in front with the focus.
     SettingsDialog OpenByDoubleClick();
-    // Clicks Save and waits until the dialog has gone.
     void SaveAndWaitClosed(const SettingsDialog& dialog);
     std::string SettingsText();
-    // The program's settings dialogs, visible ones only or all.
     std::vector<HWND> SettingsDialogs(bool visibleOnly = true) const;
 
     // The settings file as the test wrote it, to see that nothing was stored.

@@ -18,7 +18,6 @@ void Send(INPUT input) { SendInput(1, &input, sizeof input); }
 // exactly on the wanted pixel.
 LONG Normalised(LONG pixel, int extent) { return static_cast<LONG>((pixel * 65536LL + extent - 1) / extent); }
 
-// Moves the cursor to a screen point, waits until it is there, and clicks.
 void ClickAt(POINT at, DWORD downFlag, DWORD upFlag, int clicks)
 {
     INPUT input = {};
@@ -68,10 +67,6 @@ unsigned long XWindowOf(HWND window)
     return static_cast<unsigned long>(reinterpret_cast<uintptr_t>(GetPropA(window, "__wine_x11_whole_window")));
 }
 
-// A round trip to the X server: every request made before it, the pointer warps of
-// injected mouse moves included, has been carried out and its events sent.
-void SyncWithX() { UnixCommandOutput("xdotool getmouselocation", 5000); }
-
 // The window's thread reads its pending X events before it answers a sent message.
 bool SyncWithThreadOf(HWND window, DWORD timeoutMs)
 {
@@ -80,18 +75,24 @@ bool SyncWithThreadOf(HWND window, DWORD timeoutMs)
 
 bool HasKeyboard(HWND window) { return GetForegroundWindow() == window && XFocusWindow() == XWindowOf(window); }
 
+// Lets the X events of earlier pointer moves and focus changes reach the program in front
+// before keys are held down: entering another X window, or getting the X focus, makes
+// Wine read the keyboard state back from the X server, where no injected key is down, and
+// a modifier held at that moment would be released behind the test's back.
+void SettleInput()
+{
+    // A round trip to the X server: every request made before it, the pointer warps of
+    // injected mouse moves included, has been carried out and its events sent.
+    UnixCommandOutput("xdotool getmouselocation", 5000);
+    if (const HWND front = GetForegroundWindow())
+        SyncWithThreadOf(front, 1000);
+}
+
 }  // namespace
 
 bool WaitForKeyboard(HWND window, DWORD timeoutMs)
 {
     return WaitUntil([&] { return HasKeyboard(window); }, timeoutMs) && SyncWithThreadOf(window, timeoutMs);
-}
-
-void SettleInput()
-{
-    SyncWithX();
-    if (const HWND front = GetForegroundWindow())
-        SyncWithThreadOf(front, 1000);
 }
 
 void LeftClickAt(POINT at) { ClickAt(at, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 1); }

@@ -55,7 +55,6 @@ struct MessageBoxSeen {
     std::vector<std::string> buttons;
 };
 
-// Waits until the program shows a message box, and reads it.
 std::optional<MessageBoxSeen> WaitForMessageBox(const Program& program, DWORD timeoutMs);
 // Clicks the box's first button and waits until it has gone.
 bool DismissMessageBox(const MessageBoxSeen& box);

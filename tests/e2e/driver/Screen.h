@@ -9,7 +9,6 @@
 // What is on the X display, read with ImageMagick's import: the pixels the user sees,
 // after the window manager, the colour key and the tray have done their part.
 
-// What a Unix shell command line writes to its standard output.
 std::optional<std::string> UnixCommandOutput(const std::string& shellCommand, DWORD timeoutMs);
 
 struct Image {
@@ -37,7 +36,6 @@ struct FlashSighting {
 };
 
 double NowMs();
-// Records every showing of the window during the next forMs milliseconds.
 std::vector<FlashSighting> WatchFlashes(HWND flash, DWORD forMs);
 
 // The extent of one line of text as the flash window measures it: the font built from

@@ -46,7 +46,6 @@ public:
     // Clicks into a box, selects all it holds with the keyboard and types text over it
     // (pastes it when it is too long to type); fails when the box did not come to show it.
     testing::AssertionResult TypeInto(SettingsControl id, const std::string& text) const;
-    // Clicks into a box, selects everything and pastes the clipboard over it.
     void PasteInto(SettingsControl id) const;
     bool WaitForText(SettingsControl id, const std::string& text, DWORD timeoutMs) const;
     // Clicks the opacity bar's trough beside its arrow, which moves it a page.

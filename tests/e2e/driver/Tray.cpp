@@ -32,7 +32,6 @@ std::optional<std::pair<HWND, std::string>> ToolOf(HANDLE process, char* remote,
     return std::make_pair(reinterpret_cast<HWND>(info.uId), std::string(ansi));
 }
 
-// The tip of every tool of the tray's tooltips, by the icon window it belongs to.
 std::map<HWND, std::string> TipsOf(HWND tray)
 {
     std::map<HWND, std::string> tips;
