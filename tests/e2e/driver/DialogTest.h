@@ -1,5 +1,6 @@
 #pragma once
 #include "tests/e2e/driver/E2eTest.h"
+#include "tests/e2e/driver/Files.h"
 #include "tests/e2e/driver/SettingsDialog.h"
 
 #include <string>
@@ -21,8 +22,11 @@ protected:
     // Double-clicks the icon and waits until the dialog is in front with the focus.
     SettingsDialog OpenByDoubleClick();
     void SaveAndWaitClosed(const SettingsDialog& dialog);
-    std::string SettingsText();
-    std::vector<HWND> SettingsDialogs(bool visibleOnly = true) const;
+    std::string SettingsText() const { return ReadFileBytes(SettingsPath()).value_or("<no file>"); }
+    std::vector<HWND> SettingsDialogs(bool visibleOnly = true) const
+    {
+        return program->Windows(kSettingsWindowClass, visibleOnly);
+    }
 
     // The settings file as the test wrote it, to see that nothing was stored.
     std::string written;
