@@ -1,6 +1,4 @@
 #include "tests/e2e/driver/DialogTest.h"
-#include "tests/e2e/driver/FlashWatch.h"
-#include "tests/e2e/driver/Focus.h"
 #include "tests/e2e/driver/Input.h"
 #include "tests/e2e/driver/Screen.h"
 #include "tests/e2e/driver/Wait.h"
@@ -26,7 +24,7 @@ void ChooseRed(const Program& program)
                 },
                 kActionTimeoutMs),
             "the colour chooser did not open");
-    WaitForKeyboard(chooser, kActionTimeoutMs);  // settles only; see Focus.h
+    WaitForKeyboard(chooser, kActionTimeoutMs);  // settles only; see Input.h
     for (const auto& [id, value] : {std::pair{kRedBox, "255"}, {kGreenBox, "0"}, {kBlueBox, "0"}}) {
         const HWND box = GetDlgItem(chooser, id);
         LeftClickAt(CentreOf(box));
@@ -58,8 +56,6 @@ using DialogPreview = DialogTest;
 TEST_F(DialogPreview, PreviewFlashesWithTheUnsavedLookAndCancelKeepsEverything)
 {
     SettingsDialog dialog = LaunchAndOpen(KnownSettingsLines());
-    EXPECT_TRUE(HotkeyIsFree(MOD_CONTROL | MOD_ALT, 'S')) << "no hotkeys while the dialog is open";
-    EXPECT_TRUE(HotkeyIsFree(MOD_CONTROL | MOD_ALT, 'X'));
     const HWND flash = program->FlashWindow();
     ASSERT_NE(flash, nullptr);
     ASSERT_TRUE(dialog.TypeInto(txtSizeMin, "20"));
@@ -90,7 +86,7 @@ TEST_F(DialogPreview, PreviewFlashesWithTheUnsavedLookAndCancelKeepsEverything)
     ASSERT_TRUE(dialog.TypeInto(txtDuration, "400"));
     dialog.Click(chkBold);
     const std::string font = dialog.ChooseFirstFont();
-    dialog.ClickOpacityBar(SettingsDialog::BarSpot::LeftTrough);
+    dialog.ClickOpacityBar(false);
     ASSERT_TRUE(WaitUntil([&] { return dialog.OpacityPosition() == 112; }, kActionTimeoutMs));
     dialog.Click(cmdPreview);
     const auto sightings = WatchFlashes(flash, 1500);

@@ -1,8 +1,8 @@
 #include "tests/e2e/driver/DialogTest.h"
 #include "tests/e2e/driver/Files.h"
-#include "tests/e2e/driver/FlashWatch.h"
 #include "tests/e2e/driver/Input.h"
-#include "tests/e2e/driver/MessageBoxes.h"
+#include "tests/e2e/driver/Menus.h"
+#include "tests/e2e/driver/Screen.h"
 #include "tests/e2e/driver/Wait.h"
 
 namespace {
@@ -81,9 +81,11 @@ TEST_F(DialogSave, EachCheckRefusesWithItsMessageStoresNothingAndPointsAtTheBox)
     EXPECT_EQ(CrLfLines(SettingsText()), expected) << "rounded half to even; equal minimum and maximum pass";
 }
 
-TEST_F(DialogSave, SaveStoresEveryControlRestartsTheCountdownAndWritesOrRemovesTheRunEntry)
+TEST_F(DialogSave, SaveStoresEveryControlRestartsTheCountdownRegistersTheHotkeysAndWritesTheRunEntry)
 {
+    // One page up the bar from 129 gives 145, 56.9%: the label rounds it.
     std::vector<std::string> expected = WithValue(KnownSettingsLines(), "StartActive", "1");
+    expected = WithValue(expected, "Opacity", "129");
     SettingsDialog dialog = LaunchAndOpen(expected);
     ASSERT_TRUE(WaitForHalcyraTip("Halcyra - running", kActionTimeoutMs));
     const HWND flash = program->FlashWindow();
@@ -98,12 +100,20 @@ TEST_F(DialogSave, SaveStoresEveryControlRestartsTheCountdownAndWritesOrRemovesT
         EXPECT_TRUE(WaitUntil([&] { return dialog.IsChecked(box) == (box != chkStartActive); }, kActionTimeoutMs))
             << box;
     }
-    dialog.ClickOpacityBar(SettingsDialog::BarSpot::RightArrow);
-    EXPECT_TRUE(WaitUntil([&] { return dialog.OpacityPosition() == 129; }, kActionTimeoutMs));
-    EXPECT_TRUE(dialog.WaitForText(lblOpacity, "51%", kActionTimeoutMs));
-    dialog.ClickOpacityBar(SettingsDialog::BarSpot::RightTrough);
+    dialog.ClickOpacityBar(true);
     EXPECT_TRUE(WaitUntil([&] { return dialog.OpacityPosition() == 145; }, kActionTimeoutMs));
     EXPECT_TRUE(dialog.WaitForText(lblOpacity, "57%", kActionTimeoutMs));
+    dialog.Click(cmdClrStart);
+    ASSERT_TRUE(dialog.WaitForText(txtHkStart, "(none)", kActionTimeoutMs));
+    for (SettingsControl box : {txtHkStart, txtHkStop}) {
+        dialog.Click(box);
+        PressChord({VK_CONTROL, VK_MENU, 'S'});
+        EXPECT_TRUE(dialog.WaitForText(box, "Ctrl+Alt+S", kActionTimeoutMs)) << box;
+    }
+    PressChord({'S'});
+    TypeText("abc");
+    EXPECT_FALSE(WaitUntil([&] { return dialog.Text(txtHkStop) != "Ctrl+Alt+S"; }, 300))
+        << "keys without a modifier change nothing";
 
     // Timed from the dialog's closing: the click itself waits for the pointer to arrive.
     SaveAndWaitClosed(dialog);
@@ -117,12 +127,20 @@ TEST_F(DialogSave, SaveStoresEveryControlRestartsTheCountdownAndWritesOrRemovesT
         {"IntervalMin", "1"}, {"IntervalMax", "1"}, {"DurationMs", "300"}, {"FontName", font},
         {"FontSizeMin", "25"}, {"FontSizeMax", "35"}, {"Bold", "1"}, {"RandomColor", "1"},
         {"Opacity", "145"}, {"AllMonitors", "1"}, {"StartWithWindows", "1"}, {"StartActive", "0"},
+        {"StopKey", "83"},
     };
     for (const auto& [key, value] : values)
         expected = WithValue(expected, key, value);
     EXPECT_EQ(CrLfLines(SettingsText()), expected);
     EXPECT_EQ(ReadRunValue("Halcyra"), "\"" + ExePath() + "\"");
-    PressChord({VK_CONTROL, VK_MENU, 'X'});
+    EXPECT_TRUE(HotkeyIsFree(MOD_CONTROL | MOD_ALT, 'X')) << "the old stop hotkey is gone";
+    PressChord({VK_CONTROL, VK_MENU, 'S'});
+    ASSERT_TRUE(WaitForHalcyraTip("Halcyra - stopped", kActionTimeoutMs)) << "one toggle hotkey";
+    EXPECT_TRUE(MenuLooksLike(OpenTrayMenu(), ExpectedTrayMenu(false, "&Start\tCtrl+Alt+S", "S&top\tCtrl+Alt+S"),
+                              "dialog-menu-toggle"));
+    PressChord({VK_CONTROL, VK_MENU, 'S'});
+    EXPECT_TRUE(WaitForHalcyraTip("Halcyra - running", kActionTimeoutMs));
+    PressChord({VK_CONTROL, VK_MENU, 'S'});
     ASSERT_TRUE(WaitForHalcyraTip("Halcyra - stopped", kActionTimeoutMs));
 
     dialog = OpenByDoubleClick();

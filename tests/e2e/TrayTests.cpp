@@ -1,9 +1,7 @@
 #include "tests/e2e/driver/E2eTest.h"
 #include "tests/e2e/driver/Files.h"
-#include "tests/e2e/driver/FlashWatch.h"
 #include "tests/e2e/driver/Input.h"
 #include "tests/e2e/driver/Menus.h"
-#include "tests/e2e/driver/MessageBoxes.h"
 #include "tests/e2e/driver/Screen.h"
 #include "tests/e2e/driver/Wait.h"
 
@@ -43,7 +41,6 @@ TEST_F(Tray, TheMenuShowNowStartStopTheHotkeysATrayRestartAndExit)
     std::filesystem::create_directories(otherAppData);
     const Program second(ExePath(), otherAppData);
     EXPECT_TRUE(second.WaitForExit(5000)) << "a second launch must end by itself";
-    EXPECT_TRUE(second.Windows("#32770").empty());
     EXPECT_TRUE(FolderListing(otherAppData).empty()) << "a second launch must not touch any settings";
     EXPECT_EQ(HalcyraIcons().size(), 1u);
 
@@ -57,7 +54,6 @@ TEST_F(Tray, TheMenuShowNowStartStopTheHotkeysATrayRestartAndExit)
     PressChord({'N'});
     auto sightings = WatchFlashes(flash, 2500);
     ASSERT_EQ(sightings.size(), 1u) << "Show one now flashes once while stopped";
-    EXPECT_TRUE(sightings[0].showEdgeSeen);
     EXPECT_TRUE(WaitForHalcyraTip("Halcyra - stopped", 0));
 
     OpenTrayMenu();

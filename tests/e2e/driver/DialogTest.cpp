@@ -1,7 +1,5 @@
 #include "tests/e2e/driver/DialogTest.h"
 
-#include "tests/e2e/driver/Files.h"
-#include "tests/e2e/driver/Focus.h"
 #include "tests/e2e/driver/Input.h"
 #include "tests/e2e/driver/Wait.h"
 
@@ -71,11 +69,4 @@ void DialogTest::SaveAndWaitClosed(const SettingsDialog& dialog)
 {
     dialog.Click(cmdSave);
     Require(WaitUntil([&] { return !IsWindow(dialog.Window()); }, kActionTimeoutMs), "Save did not close the dialog");
-}
-
-std::string DialogTest::SettingsText() { return ReadFileBytes(SettingsPath()).value_or("<no file>"); }
-
-std::vector<HWND> DialogTest::SettingsDialogs(bool visibleOnly) const
-{
-    return program->Windows(kSettingsWindowClass, visibleOnly);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "tests/e2e/driver/E2eTest.h"
+#include "tests/e2e/driver/Files.h"
 #include "tests/e2e/driver/SettingsDialog.h"
 
 #include <string>
@@ -20,11 +21,12 @@ protected:
     SettingsDialog LaunchAndOpen(const std::vector<std::string>& settingsLines);
     // Double-clicks the icon and waits until the dialog is in front with the focus.
     SettingsDialog OpenByDoubleClick();
-    // Clicks Save and waits until the dialog has gone.
     void SaveAndWaitClosed(const SettingsDialog& dialog);
-    std::string SettingsText();
-    // The program's settings dialogs, visible ones only or all.
-    std::vector<HWND> SettingsDialogs(bool visibleOnly = true) const;
+    std::string SettingsText() const { return ReadFileBytes(SettingsPath()).value_or("<no file>"); }
+    std::vector<HWND> SettingsDialogs(bool visibleOnly = true) const
+    {
+        return program->Windows(kSettingsWindowClass, visibleOnly);
+    }
 
     // The settings file as the test wrote it, to see that nothing was stored.
     std::string written;

@@ -6,13 +6,13 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 
-namespace {
+static DriverOptions gOptions;
 
-DriverOptions gOptions;
+const DriverOptions& Options() { return gOptions; }
 
-// Takes --halcyra=PATH and --evidence=DIR; false when one is missing.
-bool ParseOptions(int argc, char** argv)
+int main(int argc, char** argv)
 {
+    testing::InitGoogleTest(&argc, argv);
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg.starts_with("--halcyra="))
@@ -20,17 +20,7 @@ bool ParseOptions(int argc, char** argv)
         else if (arg.starts_with("--evidence="))
             gOptions.evidenceDir = arg.substr(11);
     }
-    return !gOptions.halcyraExe.empty() && !gOptions.evidenceDir.empty();
-}
-
-}  // namespace
-
-const DriverOptions& Options() { return gOptions; }
-
-int main(int argc, char** argv)
-{
-    testing::InitGoogleTest(&argc, argv);
-    if (!ParseOptions(argc, argv)) {
+    if (gOptions.halcyraExe.empty() || gOptions.evidenceDir.empty()) {
         std::fprintf(stderr, "usage: halcyra_e2e_tests --halcyra=UNIX_PATH --evidence=UNIX_DIR [gtest flags]\n");
         return 2;
     }

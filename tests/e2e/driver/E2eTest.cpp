@@ -10,6 +10,26 @@
 
 namespace fs = std::filesystem;
 
+constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+std::optional<std::string> ReadRunValue(const std::string& name)
+{
+    char data[2048] = {};
+    DWORD size = sizeof data;
+    if (RegGetValueA(HKEY_CURRENT_USER, kRunKey, name.c_str(), RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return std::string(data);
+}
+
+void WriteRunValue(const std::string& name, const std::optional<std::string>& data)
+{
+    if (!data)
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, kRunKey, name.c_str());
+    else
+        RegSetKeyValueA(HKEY_CURRENT_USER, kRunKey, name.c_str(), REG_SZ, data->c_str(),
+                        static_cast<DWORD>(data->size() + 1));
+}
+
 void Require(bool condition, const std::string& what)
 {
     if (!condition)
@@ -47,12 +67,6 @@ E2eTest::~E2eTest()
 }
 
 void E2eTest::WriteSettings(const std::string& text) { WriteFileBytes(SettingsPath(), text); }
-
-Program& E2eTest::Launch()
-{
-    program = std::make_unique<Program>(ExePath(), AppData());
-    return *program;
-}
 
 TrayIcon E2eTest::LaunchToTray()
 {

@@ -1,6 +1,5 @@
 #pragma once
 #include "tests/e2e/driver/Program.h"
-#include "tests/e2e/driver/RunKey.h"
 #include "tests/e2e/driver/Tray.h"
 
 #include <memory>
@@ -8,6 +7,11 @@
 #include <string>
 
 #include <gtest/gtest.h>
+
+// Values under the current user's Run key, where the program enters itself.
+std::optional<std::string> ReadRunValue(const std::string& name);
+// Writes a value, or deletes it when data is nullopt.
+void WriteRunValue(const std::string& name, const std::optional<std::string>& data);
 
 // Harness steps that a test cannot go on without throw this; GoogleTest reports the
 // text as the test's failure.
@@ -28,7 +32,7 @@ protected:
     std::string LegacyPath() const { return AppData() + "\\Brindlewick\\settings.ini"; }
 
     void WriteSettings(const std::string& text);
-    Program& Launch();
+    void Launch() { program = std::make_unique<Program>(ExePath(), AppData()); }
     // Launches and waits until start-up has finished with the icon in the tray.
     TrayIcon LaunchToTray();
 
@@ -46,7 +50,6 @@ private:
     const std::optional<std::string> brindlewickRun_ = ReadRunValue("Brindlewick");
 };
 
-// Whether the driver could take a hotkey now, that is whether no one holds it.
 bool HotkeyIsFree(UINT modifiers, UINT key);
 
 // Timeouts of the harness: generous, since they only bound a wait that normally ends

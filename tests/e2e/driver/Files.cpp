@@ -29,12 +29,6 @@ void WriteFileBytes(const std::string& path, const std::string& bytes)
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-bool FileExists(const std::string& path)
-{
-    std::error_code error;
-    return fs::is_regular_file(path, error);
-}
-
 std::vector<std::string> FolderListing(const std::string& root)
 {
     std::vector<std::string> entries;

@@ -8,7 +8,6 @@ std::string WindowsPathOfUnix(const std::string& unixPath);
 
 std::optional<std::string> ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
-bool FileExists(const std::string& path);
 
 // Every file and folder below root, as relative paths with their sizes, sorted; used to
 // see that a run wrote nothing.

@@ -1,9 +1,11 @@
 #include "tests/e2e/driver/Input.h"
 
-#include "tests/e2e/driver/Focus.h"
+#include "tests/e2e/driver/Screen.h"
 #include "tests/e2e/driver/Wait.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <vector>
@@ -16,7 +18,6 @@ void Send(INPUT input) { SendInput(1, &input, sizeof input); }
 // exactly on the wanted pixel.
 LONG Normalised(LONG pixel, int extent) { return static_cast<LONG>((pixel * 65536LL + extent - 1) / extent); }
 
-// Moves the cursor to a screen point, waits until it is there, and clicks.
 void ClickAt(POINT at, DWORD downFlag, DWORD upFlag, int clicks)
 {
     INPUT input = {};
@@ -51,7 +52,48 @@ void SendKey(WORD key, DWORD flags)
     Send(input);
 }
 
+std::optional<unsigned long> XFocusWindow()
+{
+    const auto output = UnixCommandOutput("xdotool getwindowfocus", 5000);
+    unsigned long window = 0;
+    if (!output || std::sscanf(output->c_str(), "%lu", &window) != 1)
+        return std::nullopt;
+    return window;
+}
+
+// The X window that Wine made for a top-level window.
+unsigned long XWindowOf(HWND window)
+{
+    return static_cast<unsigned long>(reinterpret_cast<uintptr_t>(GetPropA(window, "__wine_x11_whole_window")));
+}
+
+// The window's thread reads its pending X events before it answers a sent message.
+bool SyncWithThreadOf(HWND window, DWORD timeoutMs)
+{
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, nullptr) != 0;
+}
+
+bool HasKeyboard(HWND window) { return GetForegroundWindow() == window && XFocusWindow() == XWindowOf(window); }
+
+// Lets the X events of earlier pointer moves and focus changes reach the program in front
+// before keys are held down: entering another X window, or getting the X focus, makes
+// Wine read the keyboard state back from the X server, where no injected key is down, and
+// a modifier held at that moment would be released behind the test's back.
+void SettleInput()
+{
+    // A round trip to the X server: every request made before it, the pointer warps of
+    // injected mouse moves included, has been carried out and its events sent.
+    UnixCommandOutput("xdotool getmouselocation", 5000);
+    if (const HWND front = GetForegroundWindow())
+        SyncWithThreadOf(front, 1000);
+}
+
 }  // namespace
+
+bool WaitForKeyboard(HWND window, DWORD timeoutMs)
+{
+    return WaitUntil([&] { return HasKeyboard(window); }, timeoutMs) && SyncWithThreadOf(window, timeoutMs);
+}
 
 void LeftClickAt(POINT at) { ClickAt(at, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 1); }
 void RightClickAt(POINT at) { ClickAt(at, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, 1); }

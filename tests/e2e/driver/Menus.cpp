@@ -36,11 +36,8 @@ void TrackFromOwnWindow(HMENU menu, POINT at)
 
 HWND OwnPopupMenu()
 {
-    for (HWND window = FindWindowExA(nullptr, nullptr, "#32768", nullptr); window;
-         window = FindWindowExA(nullptr, window, "#32768", nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == GetCurrentProcessId() && IsWindowVisible(window))
+    for (HWND window : TopLevelWindowsOf(GetCurrentProcessId(), "#32768")) {
+        if (IsWindowVisible(window))
             return window;
     }
     return nullptr;

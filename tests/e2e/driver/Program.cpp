@@ -1,27 +1,28 @@
 #include "tests/e2e/driver/Program.h"
 
+#include "tests/e2e/driver/Input.h"
 #include "tests/e2e/driver/Tray.h"
+#include "tests/e2e/driver/Wait.h"
 
 #include <stdexcept>
 
-namespace {
-
-struct WindowsOfProcess {
-    DWORD processId;
-    std::vector<HWND> windows;
-};
-
-BOOL CALLBACK CollectWindow(HWND window, LPARAM param)
+DWORD ProcessOf(HWND window)
 {
-    auto* wanted = reinterpret_cast<WindowsOfProcess*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == wanted->processId)
-        wanted->windows.push_back(window);
-    return TRUE;
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    return id;
 }
 
-}  // namespace
+std::vector<HWND> TopLevelWindowsOf(DWORD processId, const char* windowClass)
+{
+    std::vector<HWND> windows;
+    for (HWND window = FindWindowExA(nullptr, nullptr, windowClass, nullptr); window;
+         window = FindWindowExA(nullptr, window, windowClass, nullptr)) {
+        if (ProcessOf(window) == processId)
+            windows.push_back(window);
+    }
+    return windows;
+}
 
 std::string ClassOf(HWND window)
 {
@@ -107,27 +108,18 @@ DWORD Program::ExitCode() const
 
 bool Program::WaitForIdle(DWORD timeoutMs) const { return WaitForInputIdle(process_.get(), timeoutMs) == 0; }
 
-std::vector<HWND> Program::TopLevelWindows() const
-{
-    WindowsOfProcess found{id_, {}};
-    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&found));
-    return found.windows;
-}
-
 std::vector<HWND> Program::Windows(const std::string& windowClass, bool visibleOnly) const
 {
-    std::vector<HWND> matching;
-    for (HWND window : TopLevelWindows()) {
-        if (ClassOf(window) == windowClass && (!visibleOnly || IsWindowVisible(window)))
-            matching.push_back(window);
-    }
-    return matching;
+    auto windows = TopLevelWindowsOf(id_, windowClass.c_str());
+    if (visibleOnly)
+        std::erase_if(windows, [](HWND window) { return !IsWindowVisible(window); });
+    return windows;
 }
 
 HWND Program::MainWindow()
 {
     if (!mainWindow_) {
-        for (HWND window : TopLevelWindows()) {
+        for (HWND window : TopLevelWindowsOf(id_, nullptr)) {
             if (TextOf(window) == "Halcyra" && ClassOf(window) != "#32770")
                 mainWindow_ = window;
         }
@@ -137,9 +129,40 @@ HWND Program::MainWindow()
 
 HWND Program::FlashWindow() const
 {
-    for (HWND window : TopLevelWindows()) {
+    for (HWND window : TopLevelWindowsOf(id_, nullptr)) {
         if (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED)
             return window;
     }
     return nullptr;
+}
+
+std::optional<MessageBoxSeen> WaitForMessageBox(const Program& program, DWORD timeoutMs)
+{
+    std::vector<HWND> boxes;
+    if (!WaitUntil([&] { return !(boxes = program.Windows("#32770")).empty(); }, timeoutMs))
+        return std::nullopt;
+    MessageBoxSeen seen{boxes.front(), TextOf(boxes.front()), {}, {}};
+    for (HWND child = GetWindow(seen.window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (ClassOf(child) == "Button")
+            seen.buttons.push_back(TextOf(child));
+        else if (ClassOf(child) == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+            seen.text += TextOf(child);
+    }
+    return seen;
+}
+
+bool DismissMessageBox(const MessageBoxSeen& box)
+{
+    const HWND button = FindWindowExA(box.window, nullptr, "Button", nullptr);
+    if (!button)
+        return false;
+    // A click that arrives before the box has been mapped on the X display goes to the
+    // window below it.
+    WaitUntil([&] { return GetForegroundWindow() == box.window; }, 3000);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        LeftClickAt(CentreOf(button));
+        if (WaitUntil([&] { return !IsWindowVisible(box.window); }, 1000))
+            return true;
+    }
+    return false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Handles.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,14 +30,15 @@ public:
     HWND FlashWindow() const;
 
 private:
-    std::vector<HWND> TopLevelWindows() const;
-
     UniqueKernelHandle job_;
     UniqueKernelHandle process_;
     DWORD id_ = 0;
     HWND mainWindow_ = nullptr;
 };
 
+DWORD ProcessOf(HWND window);
+// The top-level windows of a process, of one class or of any when windowClass is null.
+std::vector<HWND> TopLevelWindowsOf(DWORD processId, const char* windowClass);
 std::string ClassOf(HWND window);
 std::string TextOf(HWND window);
 // The text a control holds, asked with WM_GETTEXT: for a window of another process
@@ -44,3 +46,15 @@ std::string TextOf(HWND window);
 std::string ContentOf(HWND control);
 RECT RectOf(HWND window);
 POINT CentreOf(HWND window);
+
+// A message box of the program as the user sees it.
+struct MessageBoxSeen {
+    HWND window = nullptr;
+    std::string title;
+    std::string text;
+    std::vector<std::string> buttons;
+};
+
+std::optional<MessageBoxSeen> WaitForMessageBox(const Program& program, DWORD timeoutMs);
+// Clicks the box's first button and waits until it has gone.
+bool DismissMessageBox(const MessageBoxSeen& box);

@@ -4,7 +4,8 @@
 #include "tests/e2e/driver/Options.h"
 #include "tests/e2e/driver/Wait.h"
 
-#include <cstdio>
+#include "platform/Handles.h"
+
 #include <filesystem>
 
 namespace {
@@ -42,42 +43,18 @@ bool RunUnixCommand(const std::string& shellCommand, DWORD timeoutMs)
     if (info.hThread)
         CloseHandle(info.hThread);
     const std::string markerPath = WindowsPathOfUnix(marker);
-    const bool finished = WaitUntil([&] { return FileExists(markerPath); }, timeoutMs);
+    const bool finished = WaitUntil([&] { return std::filesystem::exists(markerPath); }, timeoutMs);
     DeleteFileA(markerPath.c_str());
     return finished;
 }
 
-// Reads a binary PPM (P6, maxval 255) as ImageMagick writes it.
-std::optional<Image> ParsePpm(const std::string& bytes)
-{
-    Image image;
-    int maxValue = 0, consumed = 0;
-    if (std::sscanf(bytes.c_str(), "P6 %d %d %d%n", &image.width, &image.height, &maxValue, &consumed) != 3 ||
-        maxValue != 255)
-        return std::nullopt;
-    const size_t pixels = static_cast<size_t>(image.width) * image.height * 3;
-    const size_t start = static_cast<size_t>(consumed) + 1;
-    if (bytes.size() < start + pixels)
-        return std::nullopt;
-    image.rgb.assign(bytes.begin() + start, bytes.begin() + start + pixels);
-    return image;
-}
-
 }  // namespace
-
-COLORREF Image::Pixel(int x, int y) const
-{
-    const size_t at = (static_cast<size_t>(y) * width + x) * 3;
-    return RGB(rgb[at], rgb[at + 1], rgb[at + 2]);
-}
 
 int Image::Count(COLORREF colour) const
 {
     int count = 0;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x)
-            count += Pixel(x, y) == colour;
-    }
+    for (size_t at = 0; at + 2 < rgb.size(); at += 3)
+        count += RGB(rgb[at], rgb[at + 1], rgb[at + 2]) == colour;
     return count;
 }
 
@@ -94,8 +71,11 @@ std::optional<std::string> UnixCommandOutput(const std::string& shellCommand, DW
 
 std::optional<Image> CaptureScreen(const RECT& area)
 {
-    const auto bytes = UnixCommandOutput("import -window root" + CropOption(area) + " -depth 8 ppm:-", 10000);
-    return bytes ? ParsePpm(*bytes) : std::nullopt;
+    const auto bytes = UnixCommandOutput("import -window root" + CropOption(area) + " -depth 8 rgb:-", 10000);
+    const auto size = static_cast<size_t>(area.right - area.left) * (area.bottom - area.top) * 3;
+    if (!bytes || bytes->size() != size)
+        return std::nullopt;
+    return Image{std::vector<uint8_t>(bytes->begin(), bytes->end())};
 }
 
 void SaveEvidence(const std::string& name, const std::optional<RECT>& area)
@@ -103,4 +83,51 @@ void SaveEvidence(const std::string& name, const std::optional<RECT>& area)
     RunUnixCommand("import -window root" + (area ? CropOption(*area) : "") + " " +
                        Quoted(Options().evidenceDir + "/" + name + ".png"),
                    10000);
+}
+
+double NowMs()
+{
+    LARGE_INTEGER frequency, now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+std::vector<FlashSighting> WatchFlashes(HWND flash, DWORD forMs)
+{
+    std::vector<FlashSighting> sightings;
+    const double end = NowMs() + forMs;
+    bool showing = false;
+    for (double now = NowMs(); now < end; now = NowMs()) {
+        const bool visible = IsWindowVisible(flash);
+        if (visible && !showing) {
+            FlashSighting& seen = sightings.emplace_back();
+            seen.shownMs = now;
+            GetWindowRect(flash, &seen.rect);
+            seen.exStyle = GetWindowLongA(flash, GWL_EXSTYLE);
+            GetLayeredWindowAttributes(flash, &seen.colourKey, &seen.alpha, &seen.layeredFlags);
+        }
+        if (!visible && showing)
+            sightings.back().hiddenMs = now;
+        showing = visible;
+        Sleep(1);
+    }
+    return sightings;
+}
+
+SIZE TextExtent(const std::string& text, const std::string& face, int points, bool bold)
+{
+    const UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
+    LOGFONTA font = {};
+    font.lfHeight = -(points * GetDeviceCaps(dc.get(), LOGPIXELSY) / 72);
+    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = NONANTIALIASED_QUALITY;
+    face.copy(font.lfFaceName, LF_FACESIZE - 1);
+    const UniqueFont handle(CreateFontIndirectA(&font));
+    const HGDIOBJ previous = SelectObject(dc.get(), handle.get());
+    SIZE extent = {};
+    GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc.get(), previous);
+    return extent;
 }

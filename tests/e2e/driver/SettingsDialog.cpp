@@ -1,6 +1,5 @@
 #include "tests/e2e/driver/SettingsDialog.h"
 
-#include "tests/e2e/driver/Focus.h"
 #include "tests/e2e/driver/Input.h"
 #include "tests/e2e/driver/Program.h"
 #include "tests/e2e/driver/Wait.h"
@@ -79,12 +78,6 @@ std::vector<std::string> SettingsDialog::Messages() const
 std::string SettingsDialog::Message(int index) const
 {
     return ItemText(Control(lstMessages), index, LB_GETTEXTLEN, LB_GETTEXT);
-}
-
-std::optional<int> SettingsDialog::SelectedMessage() const
-{
-    const LRESULT selected = Send(lstMessages, LB_GETCURSEL);
-    return selected == LB_ERR ? std::nullopt : std::optional<int>(static_cast<int>(selected));
 }
 
 std::string SettingsDialog::SelectedFont() const
@@ -168,10 +161,8 @@ testing::AssertionResult SettingsDialog::TypeInto(SettingsControl id, const std:
     };
     if (WaitUntil(shown, 2000))
         return testing::AssertionSuccess();
-    const auto focused = Focused();
-    return testing::AssertionFailure() << "typed \"" << text.substr(0, 100) << "\" into " << id << " but it shows \""
-                                       << Text(id).substr(0, 100) << "\"; focus on " << (focused ? *focused : 0)
-                                       << ", in front: \"" << TextOf(GetForegroundWindow()) << "\"";
+    return testing::AssertionFailure() << "typed into " << id << " but it shows \"" << Text(id).substr(0, 100)
+                                       << "\"; in front: \"" << TextOf(GetForegroundWindow()) << "\"";
 }
 
 void SettingsDialog::PasteInto(SettingsControl id) const
@@ -186,12 +177,10 @@ bool SettingsDialog::WaitForText(SettingsControl id, const std::string& text, DW
     return WaitUntil([&] { return Text(id) == text; }, timeoutMs);
 }
 
-void SettingsDialog::ClickOpacityBar(BarSpot spot) const
+void SettingsDialog::ClickOpacityBar(bool right) const
 {
     const RECT bar = RectOf(Control(hsbOpacity));
     const int arrow = GetSystemMetrics(SM_CXHSCROLL);
-    const LONG x = spot == BarSpot::LeftTrough    ? bar.left + arrow + 2
-                   : spot == BarSpot::RightTrough ? bar.right - arrow - 3
-                                                  : bar.right - arrow / 2 - 1;
+    const LONG x = right ? bar.right - arrow - 3 : bar.left + arrow + 2;
     LeftClickAt({x, (bar.top + bar.bottom) / 2});
 }

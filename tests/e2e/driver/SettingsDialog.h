@@ -26,7 +26,6 @@ public:
     std::vector<std::string> Messages() const;
     std::string Message(int index) const;
     int MessageCount() const { return static_cast<int>(Send(lstMessages, LB_GETCOUNT)); }
-    std::optional<int> SelectedMessage() const;
     std::string SelectedFont() const;
     bool IsChecked(SettingsControl id) const { return Send(id, BM_GETCHECK) == BST_CHECKED; }
     int OpacityPosition() const { return static_cast<int>(Send(hsbOpacity, SBM_GETPOS)); }
@@ -47,12 +46,10 @@ public:
     // Clicks into a box, selects all it holds with the keyboard and types text over it
     // (pastes it when it is too long to type); fails when the box did not come to show it.
     testing::AssertionResult TypeInto(SettingsControl id, const std::string& text) const;
-    // Clicks into a box, selects everything and pastes the clipboard over it.
     void PasteInto(SettingsControl id) const;
-    // Waits until the text of a control is exactly text.
     bool WaitForText(SettingsControl id, const std::string& text, DWORD timeoutMs) const;
-    enum class BarSpot { RightArrow, LeftTrough, RightTrough };
-    void ClickOpacityBar(BarSpot spot) const;
+    // Clicks the opacity bar's trough beside its arrow, which moves it a page.
+    void ClickOpacityBar(bool right) const;
 
 private:
     LRESULT Send(SettingsControl id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const

@@ -1,5 +1,6 @@
 #include "tests/e2e/driver/Tray.h"
 
+#include "tests/e2e/driver/Program.h"
 #include "tests/e2e/driver/Wait.h"
 
 #include "platform/Handles.h"
@@ -10,13 +11,6 @@
 #include <map>
 
 namespace {
-
-DWORD ProcessOf(HWND window)
-{
-    DWORD id = 0;
-    GetWindowThreadProcessId(window, &id);
-    return id;
-}
 
 // One tool of a tooltip as its icon window and text. The tooltip belongs to the tray's
 // process, where the pointers of its messages must be valid: remote is memory there.
@@ -38,7 +32,6 @@ std::optional<std::pair<HWND, std::string>> ToolOf(HANDLE process, char* remote,
     return std::make_pair(reinterpret_cast<HWND>(info.uId), std::string(ansi));
 }
 
-// The tip of every tool of the tray's tooltips, by the icon window it belongs to.
 std::map<HWND, std::string> TipsOf(HWND tray)
 {
     std::map<HWND, std::string> tips;
@@ -48,10 +41,7 @@ std::map<HWND, std::string> TipsOf(HWND tray)
     void* remote = process ? VirtualAllocEx(process.get(), nullptr, 2048, MEM_COMMIT, PAGE_READWRITE) : nullptr;
     if (!remote)
         return tips;
-    for (HWND tooltip = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); tooltip;
-         tooltip = FindWindowExA(nullptr, tooltip, TOOLTIPS_CLASSA, nullptr)) {
-        if (ProcessOf(tooltip) != trayId)
-            continue;
+    for (HWND tooltip : TopLevelWindowsOf(trayId, TOOLTIPS_CLASSA)) {
         for (int i = 0, count = static_cast<int>(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0)); i < count; ++i) {
             if (const auto tool = ToolOf(process.get(), static_cast<char*>(remote), tooltip, i))
                 tips[tool->first] = tool->second;

@@ -16,7 +16,6 @@ struct TrayIcon {
 std::vector<TrayIcon> HalcyraIcons();
 // Waits until exactly one Halcyra icon is there and can be clicked, and returns it.
 std::optional<TrayIcon> WaitForHalcyraIcon(DWORD timeoutMs);
-// Waits until the one Halcyra icon shows exactly this tip.
 bool WaitForHalcyraTip(const std::string& tip, DWORD timeoutMs);
 
 // Takes an icon out of the tray the way its owner would, by owner window and id.
