@@ -44,9 +44,9 @@ dist: deps
 # flashes at DurationMs 100 and at 10) and the program's CPU use at rest, stopped and
 # active. Prints the figures; takes about four minutes.
 measure: deps win64
-	cmake -S tests/e2e/measure -B $(BUILD)/measure -G Ninja
+	cmake -S measure -B $(BUILD)/measure -G Ninja
 	cmake --build $(BUILD)/measure
-	$(XVFB) scripts/wine-session.sh tests/e2e/measure/measure.sh $(BUILD)
+	$(XVFB) scripts/wine-session.sh measure/measure.sh $(BUILD)
 
 # Not tests either: the settings store's fuzzers (clang, libFuzzer with ASan and UBSan),
 # each run for FUZZ_SECONDS, and its load and save benchmarks. The benchmarks keep freed

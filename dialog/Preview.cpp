@@ -2,7 +2,7 @@
 
 #include "settings/Random.h"
 #include "settings/ReadNumber.h"
-#include "settings/Settings.h"
+#include "settings/SettingsFields.h"
 
 #include <cmath>
 
@@ -25,10 +25,12 @@ PreviewValues PlanPreview(const PreviewControls& c)
 {
     PreviewValues v;
     v.sText = PreviewText(c.messages, c.selected);
-    const int32_t sizeMin = ClampLong(ReadNumber(c.sizeMinText), 6, 400);
-    const int32_t sizeMax = ClampLong(ReadNumber(c.sizeMaxText), 6, 400);
+    constexpr Range sizes = RangeOf(&Settings::FontSizeMin);
+    constexpr Range durations = RangeOf(&Settings::DurationMs);
+    const int32_t sizeMin = ClampLong(ReadNumber(c.sizeMinText), sizes.lo, sizes.hi);
+    const int32_t sizeMax = ClampLong(ReadNumber(c.sizeMaxText), sizes.lo, sizes.hi);
     v.lSize = RandInt(sizeMin, sizeMax);
-    v.lDurationMs = ClampLong(ReadNumber(c.durationText), 10, 10000);
+    v.lDurationMs = ClampLong(ReadNumber(c.durationText), durations.lo, durations.hi);
     v.lColor = c.randomColor ? RandomTextColor() : c.color;
     v.sFont = c.fontName;
     v.bBold = c.bold;

@@ -1,7 +1,7 @@
 #include "flash/FlashPlan.h"
 
 #include "settings/Random.h"
-#include "settings/Settings.h"
+#include "settings/SettingsFields.h"
 
 #include <algorithm>
 #include <limits>
@@ -52,7 +52,8 @@ int32_t FlashTextColor(int32_t lColor)
 
 int32_t FlashAlpha(int32_t lOpacity)
 {
-    return std::clamp(lOpacity, 10, 255);
+    constexpr Range alphas = RangeOf(&Settings::Opacity);
+    return std::clamp(lOpacity, alphas.lo, alphas.hi);
 }
 
 FlashSize FlashWindowSize(int32_t cx, int32_t cy)

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Draws the program icon, a four-pointed spark on a rounded square, and writes
-# app/halcyra.ico with 48, 32 and 16 pixel images at 256 colours.
+# app/win32/halcyra.ico with 48, 32 and 16 pixel images at 256 colours.
 # Needs ImageMagick 6 (convert). Run from anywhere; the result is committed.
 set -euo pipefail
 
-out="$(cd "$(dirname "$0")/.." && pwd)/app/halcyra.ico"
+out="$(cd "$(dirname "$0")/.." && pwd)/app/win32/halcyra.ico"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

@@ -1,5 +1,7 @@
 #include "settings/Settings.h"
 
+#include "settings/SettingsFields.h"
+
 #include <cmath>
 
 Settings gSettings;
@@ -7,25 +9,12 @@ Settings gSettings;
 Settings DefaultSettings()
 {
     Settings s;
-    s.Messages = {"You are calm", "You are confident", "You can do this", "Stay focused",
-                  "Drink some water"};
-    s.IntervalMin = 5;
-    s.IntervalMax = 20;
-    s.DurationMs = 100;
-    s.FontName = "Arial";
-    s.FontSizeMin = 28;
-    s.FontSizeMax = 48;
-    s.Bold = true;
-    s.Color = 0xFFFFFF;
-    s.RandomColor = false;
-    s.Opacity = 230;
-    s.AllMonitors = true;
-    s.StartWithWindows = true;
-    s.StartActive = false;
-    s.StartMod = 3;
-    s.StartKey = 83;
-    s.StopMod = 3;
-    s.StopKey = 88;
+    for (const SettingsField& field : kSettingsFields) {
+        std::visit(Overloaded{[&](NumberField m) { s.*m = field.number; }, [&](FlagField m) { s.*m = field.number != 0; },
+                              [&](TextField m) { s.*m = field.text; }},
+                   field.member);
+    }
+    s.Messages = {"You are calm", "You are confident", "You can do this", "Stay focused", "Drink some water"};
     return s;
 }
 

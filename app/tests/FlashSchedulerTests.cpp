@@ -1,7 +1,7 @@
 #include "app/FlashScheduler.h"
 
 #include "settings/Settings.h"
-#include "settings/tests/ScriptedRandom.h"
+#include "tests/support/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
 

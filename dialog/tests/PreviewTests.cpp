@@ -1,6 +1,6 @@
 #include "dialog/Preview.h"
 
-#include "settings/tests/ScriptedRandom.h"
+#include "tests/support/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "flash/FlashPlan.h"
 
-#include "settings/tests/ScriptedRandom.h"
+#include "tests/support/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
 

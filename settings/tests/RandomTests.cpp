@@ -1,5 +1,5 @@
 #include "settings/Random.h"
-#include "settings/tests/ScriptedRandom.h"
+#include "tests/support/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
 

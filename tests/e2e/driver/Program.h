@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/Handles.h"
+#include "platform/win32/Handles.h"
 
 #include <optional>
 #include <string>

@@ -4,7 +4,7 @@
 #include "tests/e2e/driver/Options.h"
 #include "tests/e2e/driver/Wait.h"
 
-#include "platform/Handles.h"
+#include "platform/win32/Handles.h"
 
 #include <filesystem>
 

@@ -3,7 +3,7 @@
 #include "tests/e2e/driver/Program.h"
 #include "tests/e2e/driver/Wait.h"
 
-#include "platform/Handles.h"
+#include "platform/win32/Handles.h"
 
 #include <commctrl.h>
 #include <shellapi.h>

@@ -1,0 +1,64 @@
+#include <windows.h>
+
+#include "app/win32/frmMain.h"
+#include "dialog/win32/frmSettings.h"
+#include "flash/win32/frmFlash.h"
+#include "platform/win32/SingleInstance.h"
+#include "platform/win32/TimerResolution.h"
+#include "settings/Random.h"
+#include "settings/Settings.h"
+#include "settings/win32/StartWithWindows.h"
+#include "settings/win32/modSettings.h"
+
+namespace {
+
+void SeedFromTimeOfDay()
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    SeedRandom(((now.wHour * 60u + now.wMinute) * 60u + now.wSecond) * 1000u + now.wMilliseconds);
+}
+
+void RunUntilTheLastWindowIsGone()
+{
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (IsSettingsDialogMessage(msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void Main(HINSTANCE instance)
+{
+    const SingleInstance single;
+    if (single.AnotherIsRunning())
+        return;
+
+    SeedFromTimeOfDay();
+    // Display times go down to 10 ms; the main form's unload handler gives this back.
+    TimerResolution timerResolution = RequestTimerResolution(1);
+    LoadSettings();
+    if (gSettings.StartWithWindows)
+        ApplyStartWithWindows(true);
+
+    frmFlash flash(instance);
+    frmMain form(instance, flash, std::move(timerResolution));
+    if (gSettings.StartActive)
+        form.StartFlashing();
+
+    RunUntilTheLastWindowIsGone();
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    // Every failure of the program is silent; one that no handler caught ends it quietly.
+    try {
+        Main(instance);
+    } catch (...) {
+    }
+    return 0;
+}

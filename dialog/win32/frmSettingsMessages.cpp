@@ -1,0 +1,106 @@
+#include "dialog/win32/frmSettings.h"
+
+#include <numeric>
+#include <optional>
+#include <span>
+
+#include "settings/Settings.h"
+
+namespace {
+
+// Appends entries to the list box in one go: with thousands of lines, a redraw and a
+// reallocation for each one would take seconds.
+void AppendEntries(HWND list, std::span<const std::string> entries)
+{
+    if (entries.empty())
+        return;
+    const std::size_t bytes = std::accumulate(entries.begin(), entries.end(), std::size_t{0},
+                                              [](std::size_t sum, const std::string& e) { return sum + e.size() + 1; });
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LB_INITSTORAGE, entries.size(), static_cast<LPARAM>(bytes));
+    for (const std::string& entry : entries)
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+}
+
+}  // namespace
+
+LRESULT frmSettings::NewMsgBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+    switch (message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (wParam == VK_RETURN && ctrl) {
+            form_.cmdAdd_Click();
+            return 0;
+        }
+        // A multi-line box inside a dialog closes it on Esc; this dialog ignores Esc.
+        if (wParam == VK_ESCAPE)
+            return 0;
+        break;
+    case WM_CHAR:
+        // The line feed that Ctrl+Enter types would land in the box just emptied by Add.
+        if ((wParam == '\n' || wParam == '\r') && ctrl)
+            return 0;
+        break;
+    }
+    return Original(message, wParam, lParam);
+}
+
+void frmSettings::FillMessages()
+{
+    messages_ = MessageList(gSettings.Messages);
+    const HWND list = Control(lstMessages);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    AppendEntries(list, messages_.Entries());
+}
+
+void frmSettings::cmdAdd_Click()
+{
+    const std::size_t before = messages_.Entries().size();
+    messages_.Add(TextOf(txtNewMsg));
+    AppendEntries(Control(lstMessages), std::span(messages_.Entries()).subspan(before));
+    SetText(txtNewMsg, "");
+    SetFocus(Control(txtNewMsg));
+}
+
+void frmSettings::cmdUpdate_Click()
+{
+    if (!messages_.Update(TextOf(txtNewMsg)))
+        return;
+    const std::size_t position = *messages_.Selected();
+    const HWND list = Control(lstMessages);
+    SendMessageA(list, LB_DELETESTRING, position, 0);
+    SendMessageA(list, LB_INSERTSTRING, position, reinterpret_cast<LPARAM>(messages_.Entries()[position].c_str()));
+    SendMessageA(list, LB_SETCURSEL, position, 0);
+}
+
+void frmSettings::cmdRemove_Click()
+{
+    const std::optional<std::size_t> removed = messages_.Remove();
+    if (!removed)
+        return;
+    const HWND list = Control(lstMessages);
+    SendMessageA(list, LB_DELETESTRING, *removed, 0);
+    if (const std::optional<std::size_t> selected = messages_.Selected()) {
+        SendMessageA(list, LB_SETCURSEL, *selected, 0);
+        ShowSelected();
+    } else {
+        SetText(txtNewMsg, "");
+    }
+}
+
+void frmSettings::lstMessages_Click()
+{
+    const LRESULT index = SendMessageA(Control(lstMessages), LB_GETCURSEL, 0, 0);
+    messages_.Select(index == LB_ERR ? std::nullopt : std::optional<std::size_t>(static_cast<std::size_t>(index)));
+    ShowSelected();
+}
+
+void frmSettings::ShowSelected()
+{
+    if (const std::optional<std::string> text = messages_.SelectedText())
+        SetText(txtNewMsg, *text);
+}

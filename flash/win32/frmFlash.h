@@ -1,0 +1,35 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/win32/Window.h"
+
+class FlashImage;
+
+// The borderless, layered, topmost, click-through window on which messages appear.
+// It decides nothing: every value of a flash arrives as an argument.
+class frmFlash final : public Window {
+public:
+    // Creates the window hidden and runs its set-up.
+    explicit frmFlash(HINSTANCE instance);
+    ~frmFlash();  // destroys the window if it still exists
+
+    void ShowText(std::string sText, std::string sFont, int32_t lSize, bool bBold, int32_t lColor,
+                  int32_t lOpacity, bool bAllMonitors);
+    void HideNow();
+
+    // Destroys the window (shutdown closes it before the main form).
+    void Close() { Destroy(); }
+
+private:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Destroyed() override;
+    void SetUp();
+    void PaintTo(HDC target);
+
+    // Lives with the window: made when it is created, released when it is destroyed.
+    std::unique_ptr<FlashImage> image_;
+};

@@ -1,8 +1,0 @@
-#include "platform/SingleInstance.h"
-
-SingleInstance::SingleInstance()
-{
-    // Local\ keeps instances in other logon sessions (fast user switching) independent.
-    mutex_.reset(CreateMutexA(nullptr, FALSE, "Local\\Halcyra.SingleInstance"));
-    anotherIsRunning_ = GetLastError() == ERROR_ALREADY_EXISTS;
-}

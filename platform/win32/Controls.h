@@ -1,0 +1,11 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// The text and check state of standard controls, read and set the way every one of them answers.
+std::string TextOf(HWND control);
+void SetText(HWND control, const std::string& text);
+// Only the plain checked state counts; nothing here is ever indeterminate.
+bool IsChecked(HWND control);
+void SetChecked(HWND control, bool checked);

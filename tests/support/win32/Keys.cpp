@@ -1,0 +1,31 @@
+#include "tests/support/win32/Keys.h"
+
+#include "tests/support/win32/Pump.h"
+
+#include <gtest/gtest.h>
+
+void SendKey(WORD key, DWORD flags)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
+void PressKeys(HWND target, const std::vector<WORD>& chord)
+{
+    if (target && GetForegroundWindow() != target) {
+        SetForegroundWindow(target);
+        PumpUntil([&] { return GetForegroundWindow() == target; });
+    }
+    const WORD last = chord.back();
+    const SHORT toggledBefore = GetKeyState(last) & 1;
+    for (WORD key : chord)
+        SendKey(key, 0);
+    for (auto key = chord.rbegin(); key != chord.rend(); ++key)
+        SendKey(*key, KEYEVENTF_KEYUP);
+    // The thread's own key state changes only as it takes the key messages from its queue.
+    ASSERT_TRUE(PumpUntil([&] { return (GetKeyState(last) & 1) != toggledBefore && GetKeyState(last) >= 0; }));
+    PumpUntil([] { return false; }, 30);  // and whatever they posted in turn
+}
