@@ -5,7 +5,10 @@
 #include <utility>
 
 #include "settings/Random.h"
-#include "settings/Settings.h"
+#include "settings/SettingsFields.h"
+
+// The stored interval range keeps the countdown within 32 bits.
+static_assert(int64_t{kIntervalRange.hi} * 1000 <= INT32_MAX);
 
 void FlashScheduler::StartFlashing()
 {
@@ -44,7 +47,6 @@ void FlashScheduler::SettingsChanged()
 
 void FlashScheduler::ScheduleNextFlash()
 {
-    // The stored range (1 to 86400 s) keeps the product within 32 bits.
     countdown_ = RandInt(gSettings.IntervalMin, gSettings.IntervalMax) * 1000;
 }
 

@@ -7,8 +7,8 @@
 #include "platform/win32/TimerResolution.h"
 #include "settings/Random.h"
 #include "settings/Settings.h"
-#include "settings/win32/StartWithWindows.h"
-#include "settings/win32/modSettings.h"
+#include "settings/StartWithWindows.h"
+#include "settings/modSettings.h"
 
 namespace {
 

@@ -54,8 +54,13 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     const HookDecision decision = DecideHookMessage(message, wParam, lParam, TaskbarCreatedMessage);
     // The hook is installed by the main form's load handler, but a window of the tests
     // may carry it without one.
-    if (frmMain* form = MainForm())
-        Perform(*form, decision.action);
+    if (frmMain* form = MainForm()) {
+        // A request that fails leaves the program running as it was; nothing reaches the system.
+        try {
+            Perform(*form, decision.action);
+        } catch (...) {
+        }
+    }
     if (!decision.handOn)
         return 0;
     return CallWindowProcA(previousProc, window, message, wParam, lParam);

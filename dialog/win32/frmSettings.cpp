@@ -9,8 +9,8 @@
 #include "platform/AppExiting.h"
 #include "platform/win32/Controls.h"
 #include "settings/Settings.h"
-#include "settings/win32/StartWithWindows.h"
-#include "settings/win32/modSettings.h"
+#include "settings/StartWithWindows.h"
+#include "settings/modSettings.h"
 
 namespace {
 
@@ -64,20 +64,18 @@ LRESULT frmSettings::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT frmSettings::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_NCCREATE: openDialog = Handle(); break;
-    case WM_CREATE: CreateControls(); Form_Load(); return 0;
+    case WM_CREATE:
+        openDialog = Handle();
+        CreateControls();
+        Form_Load();
+        return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_HSCROLL:
         if (reinterpret_cast<HWND>(lParam) == Control(hsbOpacity))
             hsbOpacity_Scroll(LOWORD(wParam));
         return 0;
     case WM_DRAWITEM: DrawSwatch(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
-    case WM_VKEYTOITEM:
-        // The Delete key in the list removes the selected entry, as Remove does.
-        if (LOWORD(wParam) != VK_DELETE)
-            return -1;
-        cmdRemove_Click();
-        return -2;
+    case WM_VKEYTOITEM: return lstMessages_KeyDown(LOWORD(wParam));
     case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
     case WM_NEXTDLGCTL:
         // A multi-line box hands Tab to its parent this way instead of taking it.

@@ -63,6 +63,7 @@ private:
     void cmdUpdate_Click();
     void cmdRemove_Click();
     void lstMessages_Click();
+    LRESULT lstMessages_KeyDown(int key);
     void ShowSelected();
 
     // frmSettingsLook.cpp

@@ -99,6 +99,16 @@ void frmSettings::lstMessages_Click()
     ShowSelected();
 }
 
+// The Delete key in the list removes the selected entry, as Remove does; the list handles
+// every other key itself.
+LRESULT frmSettings::lstMessages_KeyDown(int key)
+{
+    if (key != VK_DELETE)
+        return -1;
+    cmdRemove_Click();
+    return -2;
+}
+
 void frmSettings::ShowSelected()
 {
     if (const std::optional<std::string> text = messages_.SelectedText())

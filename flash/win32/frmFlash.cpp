@@ -82,6 +82,7 @@ std::optional<Placement> DrawHidden(HWND window, FlashImage& image, const std::s
 
 frmFlash::frmFlash(HINSTANCE instance)
 {
+    image_ = std::make_unique<FlashImage>();
     Create(instance, Class{.name = ClassName}, 0, "", WS_POPUP, RECT{});
     SetUp();
 }
@@ -134,9 +135,6 @@ void frmFlash::PaintTo(HDC target)
 LRESULT frmFlash::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_NCCREATE:
-        image_ = std::make_unique<FlashImage>();
-        break;
     case WM_SIZE: {
         RECT client{};
         GetClientRect(Handle(), &client);

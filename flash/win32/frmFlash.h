@@ -30,6 +30,6 @@ private:
     void SetUp();
     void PaintTo(HDC target);
 
-    // Lives with the window: made when it is created, released when it is destroyed.
+    // Made with the window and released when it is destroyed.
     std::unique_ptr<FlashImage> image_;
 };

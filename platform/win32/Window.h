@@ -1,8 +1,8 @@
 #pragma once
 #include <windows.h>
 
-// A window object bound to its HWND from WM_NCCREATE to WM_NCDESTROY. Every message of
-// the window reaches HandleMessage, and no exception gets past it into the system: a
+// A window object bound to its HWND from the window's first message to its last. Every
+// message of the window reaches HandleMessage, and no exception gets past it into the system: a
 // handler that fails leaves the program running with what it holds.
 class Window {
 public:

@@ -1,7 +1,7 @@
-#include "settings/win32/StartWithWindows.h"
+#include "settings/StartWithWindows.h"
 
 #include "platform/win32/Handles.h"
-#include "settings/win32/modSettings.h"
+#include "settings/modSettings.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "settings/win32/modSettings.h"
+#include "settings/modSettings.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "settings/win32/modSettings.h"
+#include "settings/modSettings.h"
 
 #include "settings/Settings.h"
 #include "platform/win32/FileSystem.h"
