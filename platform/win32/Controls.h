@@ -3,7 +3,8 @@
 
 #include <string>
 
-// The text and check state of standard controls, read and set the way every one of them answers.
+// The text and check state of standard controls, read and set the way every one of them
+// answers, also across processes.
 std::string TextOf(HWND control);
 void SetText(HWND control, const std::string& text);
 // Only the plain checked state counts; nothing here is ever indeterminate.
