@@ -50,13 +50,20 @@ void FlashScheduler::ScheduleNextFlash()
     countdown_ = RandInt(gSettings.IntervalMin, gSettings.IntervalMax) * 1000;
 }
 
+bool MayDisturb(std::optional<NotificationState> state)
+{
+    return !state || *state == NotificationState::AcceptsNotifications;
+}
+
 void FlashScheduler::FlashTimerTick()
 {
     countdown_ -= FlashTickMs;
-    if (countdown_ <= 0) {
+    if (countdown_ > 0)
+        return;
+    // A skipped flash counts as shown: the next countdown starts all the same.
+    if (!gSettings.PauseWhenBusy || MayDisturb(host_.QueryNotificationState()))
         ShowRandomMessage();
-        ScheduleNextFlash();
-    }
+    ScheduleNextFlash();
 }
 
 void FlashScheduler::ShowRandomMessage()

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // The scheduler's tick, in milliseconds; the countdown counts ticks, not measured time.
@@ -11,6 +12,20 @@ inline constexpr int32_t ActionDelayMs = 10;
 inline constexpr int32_t ActionNone = 0;
 inline constexpr int32_t ActionSettings = 1;
 inline constexpr int32_t ActionTrayMenu = 2;
+
+// Whether the user may be disturbed, as the shell numbers its answers.
+enum class NotificationState : int32_t {
+    NotPresent = 1,
+    Busy,                  // a full-screen program
+    RunningD3dFullScreen,
+    PresentationMode,
+    AcceptsNotifications,
+    QuietTime,
+    App,                   // a full-screen app
+};
+
+// A flash that falls due is shown only when the system accepts notifications, or cannot tell.
+bool MayDisturb(std::optional<NotificationState> state);
 
 // What the scheduler has done by the window that owns its timers and the flash window.
 class SchedulerHost {
@@ -27,6 +42,8 @@ public:
     virtual void UpdateUI() = 0;
     virtual void ShowSettings() = 0;
     virtual void ShowTrayMenu() = 0;
+    // Asked only when a flash falls due; nothing when the system cannot tell.
+    virtual std::optional<NotificationState> QueryNotificationState() = 0;
 
 protected:
     ~SchedulerHost() = default;

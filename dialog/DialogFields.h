@@ -34,4 +34,6 @@ inline constexpr CheckBox kCheckBoxes[] = {
     {chkAllMonitors, &Settings::AllMonitors},
     {chkStartWindows, &Settings::StartWithWindows},
     {chkStartActive, &Settings::StartActive},
+    {chkPauseBusy, &Settings::PauseWhenBusy},
+    {chkHideCapture, &Settings::HideFromCapture},
 };

@@ -1,8 +1,10 @@
 #pragma once
 
-// Control ids of frmSettings, in tab order. They start well above IDOK (1) and
-// IDCANCEL (2): IsDialogMessage turns Enter and Esc into clicks on controls with those
-// ids, and this dialog has neither a default nor a cancel button.
+// Control ids of frmSettings. They start well above IDOK (1) and IDCANCEL (2):
+// IsDialogMessage turns Enter and Esc into clicks on controls with those ids, and this
+// dialog has neither a default nor a cancel button. Ids once given are never renumbered,
+// so that tools driving the dialog keep finding its controls; the tab order is the
+// layout's.
 enum SettingsControl : int {
     fraMessages = 1000,
     lstMessages,
@@ -48,6 +50,8 @@ enum SettingsControl : int {
     cmdPreview,
     cmdSave,
     cmdCancel,
+    chkPauseBusy,
+    chkHideCapture,
 };
 
 // The dialog's window class, for FindWindow alongside its title "Halcyra - Settings".

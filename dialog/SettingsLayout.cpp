@@ -1,5 +1,8 @@
 #include "dialog/SettingsLayout.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 using K = ControlKind;
@@ -7,14 +10,14 @@ constexpr std::nullopt_t none = std::nullopt;
 
 // clang-format off
 constexpr ControlSpec kLayout[] = {
-    {fraMessages,     none,        K::GroupBox,            "Messages",                  {8, 8, 289, 424}},
-    {lstMessages,     fraMessages, K::ListBox,             "",                          {8, 20, 273, 264}},
-    {txtNewMsg,       fraMessages, K::MultiLineText,       "",                          {8, 288, 273, 49}},
-    {cmdAdd,          fraMessages, K::Button,              "Add",                       {8, 344, 85, 25}},
-    {cmdUpdate,       fraMessages, K::Button,              "Update",                    {100, 344, 85, 25}},
-    {cmdRemove,       fraMessages, K::Button,              "Remove",                    {192, 344, 89, 25}},
+    {fraMessages,     none,        K::GroupBox,            "Messages",                  {8, 8, 289, 460}},
+    {lstMessages,     fraMessages, K::ListBox,             "",                          {8, 20, 273, 300}},
+    {txtNewMsg,       fraMessages, K::MultiLineText,       "",                          {8, 324, 273, 49}},
+    {cmdAdd,          fraMessages, K::Button,              "Add",                       {8, 380, 85, 25}},
+    {cmdUpdate,       fraMessages, K::Button,              "Update",                    {100, 380, 85, 25}},
+    {cmdRemove,       fraMessages, K::Button,              "Remove",                    {192, 380, 89, 25}},
     {lblMsgHint,      fraMessages, K::WrappingLabel,
-     "Paste several lines to add many at once (Ctrl+Enter adds). Select a message to edit it.", {8, 376, 273, 33}},
+     "Paste several lines to add many at once (Ctrl+Enter adds). Select a message to edit it.", {8, 412, 273, 33}},
     {fraTiming,       none,        K::GroupBox,            "Timing",                    {304, 8, 289, 89}},
     {txtIntMin,       fraTiming,   K::Text,                "",                          {128, 20, 49, 21}},
     {txtIntMax,       fraTiming,   K::Text,                "",                          {216, 20, 49, 21}},
@@ -47,13 +50,17 @@ constexpr ControlSpec kLayout[] = {
     {lblHkStop,       fraHotkeys,  K::Label,               "Stop",                      {8, 50, 57, 17}},
     {lblHkHint,       fraHotkeys,  K::WrappingLabel,
      "Click a box, then press the combo. Use the same combo for both to make it a toggle.", {8, 74, 273, 26}},
-    {fraGeneral,      none,        K::GroupBox,            "General",                   {304, 376, 289, 56}},
+    {fraGeneral,      none,        K::GroupBox,            "General",                   {304, 376, 289, 92}},
     {chkStartWindows, fraGeneral,  K::CheckBox,            "Start with Windows",        {8, 16, 273, 17}},
     {chkStartActive,  fraGeneral,  K::CheckBox,
      "Start showing messages as soon as it launches",                                    {8, 34, 273, 17}},
-    {cmdPreview,      none,        K::Button,              "Preview",                   {8, 440, 100, 28}},
-    {cmdSave,         none,        K::Button,              "Save",                      {400, 440, 89, 28}},
-    {cmdCancel,       none,        K::Button,              "Cancel",                    {504, 440, 89, 28}},
+    {chkPauseBusy,    fraGeneral,  K::CheckBox,
+     "Pause while a full-screen program or a presentation runs",                        {8, 52, 273, 17}},
+    {chkHideCapture,  fraGeneral,  K::CheckBox,
+     "Keep messages out of screenshots and screen sharing",                             {8, 70, 273, 17}},
+    {cmdPreview,      none,        K::Button,              "Preview",                   {8, 476, 100, 28}},
+    {cmdSave,         none,        K::Button,              "Save",                      {400, 476, 89, 28}},
+    {cmdCancel,       none,        K::Button,              "Cancel",                    {504, 476, 89, 28}},
 };
 // clang-format on
 
@@ -66,7 +73,7 @@ std::span<const ControlSpec> SettingsLayout()
 
 const ControlSpec& LayoutOf(SettingsControl id)
 {
-    return kLayout[id - fraMessages];
+    return *std::find_if(std::begin(kLayout), std::end(kLayout), [id](const ControlSpec& c) { return c.id == id; });
 }
 
 ControlRect ClientRect(const ControlSpec& control)

@@ -41,9 +41,9 @@ struct ControlSpec {
 
 // The dialog's client area at 96 dots per inch.
 inline constexpr int kSettingsClientWidth = 601;
-inline constexpr int kSettingsClientHeight = 476;
+inline constexpr int kSettingsClientHeight = 512;
 
-// Every control in tab order, which is also the order of creation and of the ids.
+// Every control in tab order, which is also the order of creation.
 std::span<const ControlSpec> SettingsLayout();
 const ControlSpec& LayoutOf(SettingsControl id);
 

@@ -56,6 +56,11 @@ int32_t FlashAlpha(int32_t lOpacity)
     return std::clamp(lOpacity, alphas.lo, alphas.hi);
 }
 
+uint32_t CaptureAffinity(bool hideFromCapture)
+{
+    return hideFromCapture ? AffinityExcludeFromCapture : AffinityNone;
+}
+
 FlashSize FlashWindowSize(int32_t cx, int32_t cy)
 {
     return {ToInt32(int64_t{cx} + 2 * Margin), ToInt32(int64_t{cy} + 2 * Margin)};

@@ -31,6 +31,13 @@ int32_t FlashTextColor(int32_t lColor);
 // The window's constant alpha: never so low that a flash is invisible.
 int32_t FlashAlpha(int32_t lOpacity);
 
+// The display affinity the window asks for: left out of screenshots, recordings and
+// screen sharing, or shown to them like any window. Never the affinity that blacks the
+// window out in captures, which would show that something is there.
+inline constexpr uint32_t AffinityNone = 0x00;           // WDA_NONE
+inline constexpr uint32_t AffinityExcludeFromCapture = 0x11;  // WDA_EXCLUDEFROMCAPTURE
+uint32_t CaptureAffinity(bool hideFromCapture);
+
 struct FlashSize {
     int32_t Width = 0;
     int32_t Height = 0;

@@ -21,6 +21,8 @@ struct Settings {
     bool AllMonitors = false;
     bool StartWithWindows = false;
     bool StartActive = false;
+    bool PauseWhenBusy = false;    // skip flashes while the system says not to disturb
+    bool HideFromCapture = false;  // keep the flash window out of screenshots and sharing
     int32_t StartMod = 0;     // hotkey modifier mask: Alt 1, Ctrl 2, Shift 4, Win 8
     int32_t StartKey = 0;     // virtual-key code, 0 for none
     int32_t StopMod = 0;

@@ -69,6 +69,8 @@ inline constexpr SettingsField kSettingsFields[] = {
     {"Look",    "AllMonitors",      &Settings::AllMonitors,      true},
     {"General", "StartWithWindows", &Settings::StartWithWindows, true},
     {"General", "StartActive",      &Settings::StartActive,      false},
+    {"General", "PauseWhenBusy",    &Settings::PauseWhenBusy,    true},
+    {"General", "HideFromCapture",  &Settings::HideFromCapture,  true},
     {"Hotkeys", "StartMod",         &Settings::StartMod,         3},
     {"Hotkeys", "StartKey",         &Settings::StartKey,         83},
     {"Hotkeys", "StopMod",          &Settings::StopMod,          3},

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,13 @@ public:
     void UpdateUI() override { calls.push_back("UpdateUI"); }
     void ShowSettings() override { calls.push_back("ShowSettings"); }
     void ShowTrayMenu() override { calls.push_back("ShowTrayMenu"); }
+    std::optional<NotificationState> QueryNotificationState() override
+    {
+        calls.push_back("Query");
+        return state;
+    }
+
+    std::optional<NotificationState> state = NotificationState::AcceptsNotifications;
 };
 
 class FlashSchedulerTest : public ::testing::Test {
@@ -73,9 +81,9 @@ TEST_F(FlashSchedulerTest, AOneSecondIntervalFlashesOnEveryTenthTickAndAnEmptyLi
     for (int tick = 1; tick <= 40; ++tick) {
         if (tick == 36)
             gSettings.Messages.clear();
-        const std::size_t before = host.calls.size();
+        host.calls.clear();
         scheduler.FlashTimerTick();
-        if (host.calls.size() > before)
+        if (std::erase_if(host.calls, [](const std::string& c) { return c.starts_with("ShowText"); }))
             flashedAt.push_back(tick);
     }
     EXPECT_EQ(flashedAt, (std::vector<int>{10, 20, 30}));
@@ -127,4 +135,34 @@ TEST_F(FlashSchedulerTest, OnlyTheLatestTrayRequestIsPerformedAndOnlyOnce)
     scheduler.ActionTimerTick();
     EXPECT_EQ(host.calls, (Calls{"EnableAction", "EnableAction", "DisableAction", "ShowTrayMenu", "DisableAction",
                                  "EnableAction", "DisableAction"}));
+}
+
+TEST(MayDisturb, OnlyWhenTheSystemAcceptsNotificationsOrCannotTell)
+{
+    EXPECT_TRUE(MayDisturb(std::nullopt));
+    for (int32_t answer = 1; answer <= 7; ++answer)
+        EXPECT_EQ(MayDisturb(static_cast<NotificationState>(answer)), answer == 5) << answer;
+}
+
+TEST_F(FlashSchedulerTest, ADueFlashIsSkippedWhileTheUserIsBusyAndTheSystemIsAskedOnlyThen)
+{
+    gSettings.IntervalMin = gSettings.IntervalMax = 1;
+    SeedRandom(3);
+    scheduler.StartFlashing();
+    host.state = NotificationState::PresentationMode;
+    for (int tick = 0; tick < 10; ++tick)
+        scheduler.FlashTimerTick();
+    EXPECT_EQ(host.calls, (Calls{"EnableFlash", "UpdateUI", "Query"}));
+    EXPECT_EQ(scheduler.Countdown(), 1000) << "the next countdown starts as after a flash";
+    host.state = NotificationState::AcceptsNotifications;
+    for (int tick = 0; tick < 10; ++tick)
+        scheduler.FlashTimerTick();
+    EXPECT_EQ(host.calls.size(), 7u) << "shown again: query, hide timer off, show, hide timer on";
+    scheduler.ShowRandomMessage();
+    gSettings.PauseWhenBusy = false;
+    host.state = NotificationState::Busy;
+    for (int tick = 0; tick < 10; ++tick)
+        scheduler.FlashTimerTick();
+    EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "Query"), 2) << "never asked when not pausing";
+    EXPECT_EQ(std::count_if(host.calls.begin(), host.calls.end(), [](const std::string& c) { return c.starts_with("ShowText"); }), 3);
 }

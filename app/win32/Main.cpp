@@ -43,7 +43,7 @@ void Main(HINSTANCE instance)
     if (gSettings.StartWithWindows)
         ApplyStartWithWindows(true);
 
-    frmFlash flash(instance);
+    frmFlash flash(instance, gSettings.HideFromCapture);
     frmMain form(instance, flash, std::move(timerResolution));
     if (gSettings.StartActive)
         form.StartFlashing();

@@ -5,6 +5,7 @@
 #include "dialog/win32/frmSettings.h"
 #include "flash/win32/frmFlash.h"
 #include "platform/AppExiting.h"
+#include "settings/Settings.h"
 
 namespace {
 
@@ -29,8 +30,9 @@ frmMain* MainForm()
     return instance;
 }
 
-frmMain::frmMain(HINSTANCE module, frmFlash& flash, TimerResolution timerResolution)
-    : flash_(flash), timerResolution_(std::move(timerResolution))
+frmMain::frmMain(HINSTANCE module, frmFlash& flash, TimerResolution timerResolution,
+                 NotificationQuery queryNotificationState)
+    : flash_(flash), queryNotificationState_(queryNotificationState), timerResolution_(std::move(timerResolution))
 {
     instance = this;
     const Class windowClass{.name = ClassName,
@@ -153,6 +155,7 @@ void frmMain::ToggleFlashing()
 
 void frmMain::SettingsChanged()
 {
+    flash_.KeepOutOfCaptures(gSettings.HideFromCapture);
     scheduler_.SettingsChanged();
 }
 
@@ -207,4 +210,12 @@ void frmMain::ShowText(std::string sText, std::string sFont, int32_t lSize, bool
 void frmMain::HideNow()
 {
     flash_.HideNow();
+}
+
+std::optional<NotificationState> frmMain::QueryNotificationState()
+{
+    QUERY_USER_NOTIFICATION_STATE state{};
+    if (FAILED(queryNotificationState_(&state)))
+        return std::nullopt;
+    return static_cast<NotificationState>(state);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdint>
 #include <string>
@@ -19,9 +20,13 @@ class frmFlash;
 // and is the window the hotkeys and tray events arrive at.
 class frmMain final : public Window, public SettingsHost, private SchedulerHost {
 public:
+    // How the form asks whether the user may be disturbed: SHQueryUserNotificationState but in tests.
+    using NotificationQuery = HRESULT(WINAPI*)(QUERY_USER_NOTIFICATION_STATE* state);
+
     // Creates the window hidden and runs its load handler to the end, a warning box
     // included. The timer resolution is given back by the unload handler.
-    frmMain(HINSTANCE instance, frmFlash& flash, TimerResolution timerResolution);
+    frmMain(HINSTANCE instance, frmFlash& flash, TimerResolution timerResolution,
+            NotificationQuery queryNotificationState = &SHQueryUserNotificationState);
     ~frmMain();  // destroys the window if it still exists
 
     bool IsActive() const;
@@ -61,8 +66,10 @@ private:
     void ShowText(std::string sText, std::string sFont, int32_t lSize, bool bBold, int32_t lColor,
                   int32_t lOpacity, bool bAllMonitors) override;
     void HideNow() override;
+    std::optional<NotificationState> QueryNotificationState() override;
 
     frmFlash& flash_;
+    NotificationQuery queryNotificationState_;
     FlashScheduler scheduler_{*this};
     TrayMenu menu_;
     bool exitRequested_ = false;

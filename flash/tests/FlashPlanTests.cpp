@@ -42,6 +42,7 @@ TEST(FlashLook, OnlyTheExactKeyColourIsReplacedOpacityIsClampedAndTheWindowHasAF
     for (const auto& [opacity, alpha] : alphas)
         EXPECT_EQ(FlashAlpha(opacity), alpha) << opacity;
     EXPECT_EQ(FlashWindowSize(100, 37), (FlashSize{108, 45}));
+    EXPECT_EQ(std::pair(CaptureAffinity(true), CaptureAffinity(false)), std::pair(0x11u, 0u));
     EXPECT_EQ(FlashWindowSize(INT_MAX, INT_MAX - 3), (FlashSize{INT_MAX, INT_MAX}));
 }
 

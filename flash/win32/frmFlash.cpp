@@ -80,11 +80,11 @@ std::optional<Placement> DrawHidden(HWND window, FlashImage& image, const std::s
 
 }  // namespace
 
-frmFlash::frmFlash(HINSTANCE instance)
+frmFlash::frmFlash(HINSTANCE instance, bool hideFromCapture, SetAffinity setAffinity) : setAffinity_(setAffinity)
 {
     image_ = std::make_unique<FlashImage>();
     Create(instance, Class{.name = ClassName}, 0, "", WS_POPUP, RECT{});
-    SetUp();
+    SetUp(hideFromCapture);
 }
 
 frmFlash::~frmFlash()
@@ -92,7 +92,7 @@ frmFlash::~frmFlash()
     Destroy();
 }
 
-void frmFlash::SetUp()
+void frmFlash::SetUp(bool hideFromCapture)
 {
     if (!Handle())
         return;
@@ -100,6 +100,13 @@ void frmFlash::SetUp()
     SetWindowLongA(Handle(), GWL_EXSTYLE, exStyle | FlashExStyles);
     image_->Clear();
     SetLayeredWindowAttributes(Handle(), TransparentKey, 255, LWA_COLORKEY | LWA_ALPHA);
+    KeepOutOfCaptures(hideFromCapture);
+}
+
+void frmFlash::KeepOutOfCaptures(bool hideFromCapture)
+{
+    if (Handle())
+        setAffinity_(Handle(), CaptureAffinity(hideFromCapture));
 }
 
 void frmFlash::ShowText(std::string sText, std::string sFont, int32_t lSize, bool bBold, int32_t lColor,

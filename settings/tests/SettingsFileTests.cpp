@@ -99,7 +99,7 @@ TEST(SaveSettings, KeepsOtherSectionsAndUnknownKeysAndWritesOneMessagesSectionLa
         "RandomColor=0\r\nOpacity=230\r\nAllMonitors=1\r\n"
         "[Later]\r\nz=1\r\n"
         "[Timing]\r\nIntervalMin=5\r\nIntervalMax=20\r\nDurationMs=100\r\n"
-        "[General]\r\nStartWithWindows=1\r\nStartActive=0\r\n"
+        "[General]\r\nStartWithWindows=1\r\nStartActive=0\r\nPauseWhenBusy=1\r\nHideFromCapture=1\r\n"
         "[Hotkeys]\r\nStartMod=3\r\nStartKey=83\r\nStopMod=3\r\nStopKey=88\r\n"
         "[Messages]\r\nCount=3\r\nM1=a\r\nM2=\r\nM3=c\r\n";
     EXPECT_EQ(Save(s, old), expected);
