@@ -1,5 +1,6 @@
 #include "flash/FlashPlan.h"
 
+#include "platform/Utf.h"
 #include "settings/Random.h"
 #include "settings/SettingsFields.h"
 
@@ -11,7 +12,7 @@ namespace {
 constexpr int32_t BoldWeight = 700;
 constexpr int32_t NormalWeight = 400;
 constexpr int32_t Margin = 4;
-constexpr std::size_t FaceNameLimit = 31;  // the 32nd byte stays the terminator
+constexpr std::size_t FaceNameLimit = 31;  // the 32nd unit stays the terminator
 
 constexpr int32_t SmXVirtualScreen = 76;
 constexpr int32_t SmYVirtualScreen = 77;
@@ -41,7 +42,8 @@ FlashFont DescribeFlashFont(const std::string& sFont, int32_t lSize, bool bBold,
     // Whole-number division truncates toward zero: 28 pt at 96 dpi is 37 pixels, not 38.
     font.Height = ToInt32(-(int64_t{lSize} * logPixelsY / 72));
     font.Weight = bBold ? BoldWeight : NormalWeight;
-    std::copy_n(sFont.begin(), std::min(sFont.size(), FaceNameLimit), font.FaceName.begin());
+    const std::u16string face = Utf16FromUtf8(CutToUtf16Units(sFont, FaceNameLimit));
+    std::copy(face.begin(), face.end(), font.FaceName.begin());
     return font;
 }
 

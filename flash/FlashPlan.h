@@ -17,7 +17,7 @@ struct FlashFont {
     int32_t Weight = 0;
     uint8_t CharSet = DefaultCharSet;
     uint8_t Quality = NonAntialiasedQuality;
-    std::array<char, 32> FaceName{};  // ANSI bytes, always 0-terminated
+    std::array<char16_t, 32> FaceName{};  // UTF-16, always 0-terminated
 
     bool operator==(const FlashFont&) const = default;
 };

@@ -1,5 +1,7 @@
 #include "settings/IniDocument.h"
 
+#include "platform/Utf.h"
+
 #include <algorithm>
 
 namespace {
@@ -134,7 +136,7 @@ std::optional<std::string> IniDocument::Find(std::string_view section, std::stri
     const std::optional<std::string_view> value = sections_[*s].lines[*line].Value();
     if (!value)
         return std::nullopt;
-    return std::string(Unquote(*value).substr(0, kMaxValueLength));
+    return std::string(CutToUtf16Units(Unquote(*value), kMaxValueLength));
 }
 
 std::string IniDocument::Get(std::string_view section, std::string_view key, std::string_view fallback) const

@@ -11,10 +11,11 @@
 // treat one: section and key names compared without regard to ASCII case, the first of
 // duplicate sections or keys wins, blanks around names and values and blank lines carry
 // no meaning, ";" starts no comment, a line without "=" is kept but is not a key.
-// Text is in the ANSI code page.
+// Text is UTF-8.
 class IniDocument {
 public:
-    // The longest value a lookup returns; longer values are cut.
+    // The longest value a lookup returns, in UTF-16 units as the system's own Unicode
+    // lookup counts them; longer values are cut between two whole characters.
     static constexpr std::size_t kMaxValueLength = 4095;
 
     static IniDocument Parse(std::string_view text);

@@ -98,3 +98,5 @@ template <typename... Visitors>
 struct Overloaded : Visitors... {
     using Visitors::operator()...;
 };
+template <typename... Visitors>
+Overloaded(Visitors...) -> Overloaded<Visitors...>;

@@ -22,11 +22,11 @@ void SeedFromTimeOfDay()
 void RunUntilTheLastWindowIsGone()
 {
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (IsSettingsDialogMessage(msg))
             continue;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
 }
 

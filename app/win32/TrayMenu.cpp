@@ -1,22 +1,24 @@
 #include "app/win32/TrayMenu.h"
 
+#include "platform/win32/Text.h"
+
 TrayMenu::TrayMenu() : holder_(CreateMenu()), popup_(CreatePopupMenu())
 {
-    AppendMenuA(popup_, MF_STRING, mnuStart, StartCaption);
-    AppendMenuA(popup_, MF_STRING, mnuStop, StopCaption);
-    AppendMenuA(popup_, MF_STRING, mnuShowNow, ShowNowCaption);
-    AppendMenuA(popup_, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(popup_, MF_STRING, mnuSettings, SettingsCaption);
-    AppendMenuA(popup_, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(popup_, MF_STRING, mnuExit, ExitCaption);
+    AppendMenuW(popup_, MF_STRING, mnuStart, Wide(StartCaption).c_str());
+    AppendMenuW(popup_, MF_STRING, mnuStop, Wide(StopCaption).c_str());
+    AppendMenuW(popup_, MF_STRING, mnuShowNow, Wide(ShowNowCaption).c_str());
+    AppendMenuW(popup_, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(popup_, MF_STRING, mnuSettings, Wide(SettingsCaption).c_str());
+    AppendMenuW(popup_, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(popup_, MF_STRING, mnuExit, Wide(ExitCaption).c_str());
     SetMenuDefaultItem(popup_, mnuSettings, FALSE);
-    AppendMenuA(holder_.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(popup_), "Tray");
+    AppendMenuW(holder_.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(popup_), L"Tray");
 }
 
 void TrayMenu::Apply(const TrayMenuState& state)
 {
-    ModifyMenuA(popup_, mnuStart, MF_BYCOMMAND | MF_STRING, mnuStart, state.startCaption.c_str());
-    ModifyMenuA(popup_, mnuStop, MF_BYCOMMAND | MF_STRING, mnuStop, state.stopCaption.c_str());
+    ModifyMenuW(popup_, mnuStart, MF_BYCOMMAND | MF_STRING, mnuStart, Wide(state.startCaption).c_str());
+    ModifyMenuW(popup_, mnuStop, MF_BYCOMMAND | MF_STRING, mnuStop, Wide(state.stopCaption).c_str());
     EnableMenuItem(popup_, mnuStart, MF_BYCOMMAND | (state.startEnabled ? MF_ENABLED : MF_GRAYED));
     EnableMenuItem(popup_, mnuStop, MF_BYCOMMAND | (state.stopEnabled ? MF_ENABLED : MF_GRAYED));
 }

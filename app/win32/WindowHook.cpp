@@ -33,14 +33,14 @@ void HookWindow(HWND window)
         return;
     hookedWindow = window;
     previousProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc)));
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc)));
 }
 
 void UnhookWindow()
 {
     if (!previousProc)
         return;
-    SetWindowLongPtrA(hookedWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc));
+    SetWindowLongPtrW(hookedWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc));
     previousProc = nullptr;
 }
 
@@ -63,5 +63,5 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
     if (!decision.handOn)
         return 0;
-    return CallWindowProcA(previousProc, window, message, wParam, lParam);
+    return CallWindowProcW(previousProc, window, message, wParam, lParam);
 }

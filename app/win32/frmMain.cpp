@@ -5,6 +5,7 @@
 #include "dialog/win32/frmSettings.h"
 #include "flash/win32/frmFlash.h"
 #include "platform/AppExiting.h"
+#include "platform/win32/Controls.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -19,7 +20,7 @@ frmMain* instance = nullptr;
 // Shared icons belong to the system: nothing to release.
 HICON LoadProgramIcon(HINSTANCE module, int widthMetric, int heightMetric)
 {
-    return static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(ProgramIconId), IMAGE_ICON,
+    return static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(ProgramIconId), IMAGE_ICON,
                                          GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), LR_SHARED));
 }
 
@@ -75,7 +76,7 @@ void frmMain::Destroyed()
 
 void frmMain::Form_Load()
 {
-    TaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+    TaskbarCreatedMessage = RegisterWindowMessageW(L"TaskbarCreated");
     // The hooked window owns the hotkeys, so the hook comes before their registration.
     HookWindow(Handle());
     hook_.reset(Handle());
@@ -83,7 +84,7 @@ void frmMain::Form_Load()
     hotkeys_.reset(HookedWindow());
     const std::string report = RegisterHotkeys(HookedWindow());
     if (!report.empty())
-        MessageBoxA(nullptr, report.c_str(), "Halcyra", MB_OK | MB_ICONEXCLAMATION);
+        ShowWarning(nullptr, report);
     UpdateUI();
 }
 

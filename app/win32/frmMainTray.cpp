@@ -7,7 +7,7 @@
 
 void frmMain::AddTrayIcon()
 {
-    const auto icon = reinterpret_cast<HICON>(GetClassLongPtrA(Handle(), GCLP_HICONSM));
+    const auto icon = reinterpret_cast<HICON>(GetClassLongPtrW(Handle(), GCLP_HICONSM));
     tray_.Add(Handle(), icon, TrayTipText(IsActive()));
 }
 
@@ -25,7 +25,7 @@ void frmMain::ShowTrayMenu()
     if (exitRequested_)
         ExitApp();
     else
-        PostMessageA(Handle(), WM_NULL, 0, 0);
+        PostMessageW(Handle(), WM_NULL, 0, 0);
 }
 
 void frmMain::OnTrayItem(UINT item)
@@ -41,7 +41,7 @@ void frmMain::OnTrayItem(UINT item)
 
 void frmMain::ShowSettings()
 {
-    const auto module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(Handle(), GWLP_HINSTANCE));
+    const auto module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE));
     const HWND dialog = frmSettings::Create(module, *this);
     ShowWindow(dialog, SW_SHOW);
     BringWindowToTop(dialog);

@@ -45,7 +45,7 @@ HWND frmSettings::Create(HINSTANCE instance, SettingsHost& host)
     const auto form = std::make_shared<frmSettings>(host);
     form->self_ = form;
     const Class windowClass{.name = kSettingsWindowClass,
-                            .cursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)),  // IDC_ARROW
+                            .cursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)),  // IDC_ARROW
                             .background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
     form->Window::Create(instance, windowClass, kExStyle, kTitle, kStyle, CentredFrame());
     if (!form->Handle())
@@ -172,7 +172,7 @@ void frmSettings::Form_Unload()
         return;
     const std::string report = RegisterHotkeys(host_.HotkeyWindow());
     if (!report.empty())
-        MessageBoxA(nullptr, report.c_str(), "Halcyra", MB_OK | MB_ICONEXCLAMATION);
+        ShowWarning(nullptr, report);
     // The tray menu stays usable behind the box: the program may have begun to exit.
     if (!AppExiting)
         host_.UpdateUI();
@@ -194,7 +194,7 @@ void frmSettings::cmdSave_Click()
 
 void frmSettings::ShowRefusal(const SaveFailure& failure)
 {
-    MessageBoxA(Handle(), failure.message.c_str(), "Halcyra", MB_OK | MB_ICONEXCLAMATION);
+    ShowWarning(Handle(), failure.message);
     if (!Handle())  // the program exited while the box was open
         return;
     // The owner of a closed message box does not always become the foreground window
@@ -205,7 +205,7 @@ void frmSettings::ShowRefusal(const SaveFailure& failure)
     SetForegroundWindow(Handle());
     SetFocus(box);
     if (failure.selectAll)
-        SendMessageA(box, EM_SETSEL, 0, -1);
+        SendMessageW(box, EM_SETSEL, 0, -1);
 }
 
 // The record as the dialog shows it, given the record with the checked numbers.
@@ -242,5 +242,5 @@ void CloseSettingsDialog()
 
 bool IsSettingsDialogMessage(MSG& msg)
 {
-    return openDialog && IsDialogMessageA(openDialog, &msg);
+    return openDialog && IsDialogMessageW(openDialog, &msg);
 }

@@ -8,6 +8,7 @@
 #include "dialog/win32/PickColor.h"
 #include "platform/win32/Controls.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/Text.h"
 #include "settings/SettingsFields.h"
 
 namespace {
@@ -16,11 +17,11 @@ constexpr Range kOpacity = RangeOf(&Settings::Opacity);
 constexpr int32_t kOpacitySmallChange = 1;
 constexpr int32_t kOpacityLargeChange = 16;
 
-int CALLBACK CollectFace(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM names)
+int CALLBACK CollectFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM names)
 {
     // "@" names are the vertical variants of other families: they draw text turned on its side.
-    if (font->lfFaceName[0] != '@')
-        reinterpret_cast<std::vector<std::string>*>(names)->emplace_back(font->lfFaceName);
+    if (font->lfFaceName[0] != L'@')
+        reinterpret_cast<std::vector<std::string>*>(names)->push_back(Utf8(font->lfFaceName));
     return 1;
 }
 
@@ -28,10 +29,10 @@ int CALLBACK CollectFace(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM
 std::vector<std::string> ScreenFontFamilies()
 {
     const UniqueScreenDC screen(GetDC(nullptr));
-    LOGFONTA every{};
+    LOGFONTW every{};
     every.lfCharSet = DEFAULT_CHARSET;
     std::vector<std::string> names;
-    EnumFontFamiliesExA(screen.get(), &every, &CollectFace, reinterpret_cast<LPARAM>(&names), 0);
+    EnumFontFamiliesExW(screen.get(), &every, &CollectFace, reinterpret_cast<LPARAM>(&names), 0);
     return names;
 }
 
@@ -41,20 +42,20 @@ void frmSettings::FillFonts()
 {
     fonts_ = SortFontNames(ScreenFontFamilies());
     const HWND combo = Control(cboFont);
-    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
     for (const std::string& name : fonts_)
-        SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(name).c_str()));
 }
 
 void frmSettings::SelectFont(const std::string& name)
 {
     if (const std::optional<std::size_t> entry = ::SelectFont(fonts_, name))
-        SendMessageA(Control(cboFont), CB_SETCURSEL, *entry, 0);
+        SendMessageW(Control(cboFont), CB_SETCURSEL, *entry, 0);
 }
 
 std::string frmSettings::SelectedFont() const
 {
-    const LRESULT entry = SendMessageA(Control(cboFont), CB_GETCURSEL, 0, 0);
+    const LRESULT entry = SendMessageW(Control(cboFont), CB_GETCURSEL, 0, 0);
     if (entry < 0 || static_cast<std::size_t>(entry) >= fonts_.size())
         return {};
     return fonts_[static_cast<std::size_t>(entry)];

@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 
+#include "platform/win32/Text.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -15,12 +16,12 @@ void AppendEntries(HWND list, std::span<const std::string> entries)
     if (entries.empty())
         return;
     const std::size_t bytes = std::accumulate(entries.begin(), entries.end(), std::size_t{0},
-                                              [](std::size_t sum, const std::string& e) { return sum + e.size() + 1; });
-    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(list, LB_INITSTORAGE, entries.size(), static_cast<LPARAM>(bytes));
+                                              [](std::size_t sum, const std::string& e) { return sum + 2 * (e.size() + 1); });
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list, LB_INITSTORAGE, entries.size(), static_cast<LPARAM>(bytes));
     for (const std::string& entry : entries)
-        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
-    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry).c_str()));
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
 }
 
@@ -53,7 +54,7 @@ void frmSettings::FillMessages()
 {
     messages_ = MessageList(gSettings.Messages);
     const HWND list = Control(lstMessages);
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
     AppendEntries(list, messages_.Entries());
 }
 
@@ -72,9 +73,9 @@ void frmSettings::cmdUpdate_Click()
         return;
     const std::size_t position = *messages_.Selected();
     const HWND list = Control(lstMessages);
-    SendMessageA(list, LB_DELETESTRING, position, 0);
-    SendMessageA(list, LB_INSERTSTRING, position, reinterpret_cast<LPARAM>(messages_.Entries()[position].c_str()));
-    SendMessageA(list, LB_SETCURSEL, position, 0);
+    SendMessageW(list, LB_DELETESTRING, position, 0);
+    SendMessageW(list, LB_INSERTSTRING, position, reinterpret_cast<LPARAM>(Wide(messages_.Entries()[position]).c_str()));
+    SendMessageW(list, LB_SETCURSEL, position, 0);
 }
 
 void frmSettings::cmdRemove_Click()
@@ -83,9 +84,9 @@ void frmSettings::cmdRemove_Click()
     if (!removed)
         return;
     const HWND list = Control(lstMessages);
-    SendMessageA(list, LB_DELETESTRING, *removed, 0);
+    SendMessageW(list, LB_DELETESTRING, *removed, 0);
     if (const std::optional<std::size_t> selected = messages_.Selected()) {
-        SendMessageA(list, LB_SETCURSEL, *selected, 0);
+        SendMessageW(list, LB_SETCURSEL, *selected, 0);
         ShowSelected();
     } else {
         SetText(txtNewMsg, "");
@@ -94,7 +95,7 @@ void frmSettings::cmdRemove_Click()
 
 void frmSettings::lstMessages_Click()
 {
-    const LRESULT index = SendMessageA(Control(lstMessages), LB_GETCURSEL, 0, 0);
+    const LRESULT index = SendMessageW(Control(lstMessages), LB_GETCURSEL, 0, 0);
     messages_.Select(index == LB_ERR ? std::nullopt : std::optional<std::size_t>(static_cast<std::size_t>(index)));
     ShowSelected();
 }

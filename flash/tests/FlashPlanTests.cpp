@@ -21,16 +21,20 @@ TEST(FlashFont, HeightTruncatesTowardZeroAndSaturatesAndBoldSetsTheWeight)
     EXPECT_EQ(std::tuple(bold.Weight, normal.Weight, normal.CharSet, normal.Quality), std::tuple(700, 400, 1, 3));
 }
 
-TEST(FlashFont, FaceNameKeepsAtMostThirtyOneBytesAndZeroFillsTheRest)
+TEST(FlashFont, FaceNameKeepsAtMostThirtyOneWholeUtf16UnitsAndZeroFillsTheRest)
 {
-    const auto faceOf = [](const std::string& name) { return DescribeFlashFont(name, 28, true, 96).FaceName; };
-    EXPECT_EQ(faceOf("Arial"), (std::array<char, 32>{'A', 'r', 'i', 'a', 'l'}));
-    const std::string forty = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789abcd";
-    for (const std::string& name : {forty.substr(0, 31), forty}) {
-        const std::array<char, 32> face = faceOf(name);
-        EXPECT_EQ(std::string(face.data()), forty.substr(0, 31));
+    const auto faceOf = [](const std::string& name) {
+        const auto face = DescribeFlashFont(name, 28, true, 96).FaceName;
         EXPECT_EQ(face[31], 0);
-    }
+        return std::u16string(face.data());
+    };
+    const std::string forty = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789abcd";
+    EXPECT_EQ(faceOf("Arial"), u"Arial");
+    EXPECT_EQ(faceOf(forty.substr(0, 31)), u"ABCDEFGHIJKLMNOPQRSTUVWXYZ01234");
+    EXPECT_EQ(faceOf(forty), u"ABCDEFGHIJKLMNOPQRSTUVWXYZ01234");
+    EXPECT_EQ(faceOf("\xD0\x9C\xD0\xBE\xD0\xB9 Font"), u"\u041C\u043E\u0439 Font");
+    // A character beyond the 31st unit's edge is left out whole, never cut in half.
+    EXPECT_EQ(faceOf(forty.substr(0, 30) + "\xF0\x9F\x98\x80"), u"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123");
 }
 
 TEST(FlashLook, OnlyTheExactKeyColourIsReplacedOpacityIsClampedAndTheWindowHasAFourPixelMargin)

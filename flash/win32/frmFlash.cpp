@@ -4,6 +4,7 @@
 #include "flash/FlashPlan.h"
 #include "platform/win32/GdiScopes.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/Text.h"
 #include "settings/Settings.h"
 
 #include <algorithm>
@@ -17,9 +18,9 @@ constexpr char ClassName[] = "HalcyraFlash";
 constexpr LONG FlashExStyles = WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_LAYERED | WS_EX_NOACTIVATE;
 constexpr int TextInset = 4;
 
-LOGFONTA ToLogFont(const FlashFont& font)
+LOGFONTW ToLogFont(const FlashFont& font)
 {
-    LOGFONTA description{};
+    LOGFONTW description{};
     description.lfHeight = font.Height;
     description.lfWeight = font.Weight;
     description.lfCharSet = font.CharSet;
@@ -29,25 +30,25 @@ LOGFONTA ToLogFont(const FlashFont& font)
 }
 
 // The text APIs take an int count; a longer text is cut rather than wrapped negative.
-int TextLength(const std::string& text)
+int TextLength(const std::wstring& text)
 {
     return static_cast<int>(std::min<std::size_t>(text.size(), INT_MAX));
 }
 
-SIZE MeasureText(HDC dc, HFONT font, const std::string& text)
+SIZE MeasureText(HDC dc, HFONT font, const std::wstring& text)
 {
     SIZE extent{0, 0};
     const ScopedSelection selected(dc, font);
-    GetTextExtentPoint32A(dc, text.c_str(), TextLength(text), &extent);
+    GetTextExtentPoint32W(dc, text.c_str(), TextLength(text), &extent);
     return extent;
 }
 
-void DrawFlashText(HDC dc, HFONT font, const std::string& text, int32_t color)
+void DrawFlashText(HDC dc, HFONT font, const std::wstring& text, int32_t color)
 {
     const ScopedSelection selected(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, static_cast<COLORREF>(color));
-    TextOutA(dc, TextInset, TextInset, text.c_str(), TextLength(text));
+    TextOutW(dc, TextInset, TextInset, text.c_str(), TextLength(text));
 }
 
 struct Placement {
@@ -62,11 +63,12 @@ std::optional<Placement> DrawHidden(HWND window, FlashImage& image, const std::s
                                     bool bAllMonitors)
 {
     const HDC dc = image.DC();
-    const LOGFONTA description = ToLogFont(DescribeFlashFont(sFont, lSize, bBold, GetDeviceCaps(dc, LOGPIXELSY)));
-    const UniqueFont font(CreateFontIndirectA(&description));
+    const LOGFONTW description = ToLogFont(DescribeFlashFont(sFont, lSize, bBold, GetDeviceCaps(dc, LOGPIXELSY)));
+    const UniqueFont font(CreateFontIndirectW(&description));
     if (!font)
         return std::nullopt;
-    const SIZE extent = MeasureText(dc, font.get(), sText);
+    const std::wstring text = Wide(sText);
+    const SIZE extent = MeasureText(dc, font.get(), text);
     const FlashSize size = FlashWindowSize(extent.cx, extent.cy);
     const FlashArea area = FlashAreaFromMetrics(bAllMonitors, [](int32_t index) { return GetSystemMetrics(index); });
     const FlashPoint at = PlaceFlash(area, size);
@@ -74,7 +76,7 @@ std::optional<Placement> DrawHidden(HWND window, FlashImage& image, const std::s
     ShowWindow(window, SW_HIDE);
     MoveWindow(window, at.X, at.Y, size.Width, size.Height, FALSE);
     image.Clear();
-    DrawFlashText(dc, font.get(), sText, color);
+    DrawFlashText(dc, font.get(), text, color);
     return Placement{at, size};
 }
 
@@ -96,8 +98,8 @@ void frmFlash::SetUp(bool hideFromCapture)
 {
     if (!Handle())
         return;
-    const LONG exStyle = GetWindowLongA(Handle(), GWL_EXSTYLE);
-    SetWindowLongA(Handle(), GWL_EXSTYLE, exStyle | FlashExStyles);
+    const LONG exStyle = GetWindowLongW(Handle(), GWL_EXSTYLE);
+    SetWindowLongW(Handle(), GWL_EXSTYLE, exStyle | FlashExStyles);
     image_->Clear();
     SetLayeredWindowAttributes(Handle(), TransparentKey, 255, LWA_COLORKEY | LWA_ALPHA);
     KeepOutOfCaptures(hideFromCapture);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "hotkeys/HotkeyPlan.h"
+#include "platform/win32/Text.h"
 #include "settings/Settings.h"
 
 std::string RegisterHotkeys(HWND window)
@@ -29,11 +30,11 @@ void UnregisterHotkeys(HWND window)
 
 std::string LayoutKeyName(int32_t key)
 {
-    const UINT scanCode = MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC);
-    char name[64] = {};
+    const UINT scanCode = MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC);
+    wchar_t name[64] = {};
     // The scan code goes in bits 16 to 23; the extended-key bit stays clear.
-    const int length = GetKeyNameTextA(static_cast<LONG>(scanCode << 16), name, sizeof name);
-    return std::string(name, static_cast<std::size_t>(std::clamp(length, 0, 63)));
+    const int length = GetKeyNameTextW(static_cast<LONG>(scanCode << 16), name, std::size(name));
+    return Utf8(std::wstring_view(name, static_cast<std::size_t>(std::clamp(length, 0, 63))));
 }
 
 std::string KeyName(int32_t key)

@@ -1,26 +1,33 @@
 #include "platform/win32/Controls.h"
 
+#include "platform/win32/Text.h"
+
 // Asked with messages rather than GetWindowText, which for a window of another process
 // gives only the text it was created with.
 std::string TextOf(HWND control)
 {
-    std::string text(static_cast<std::size_t>(SendMessageA(control, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+    std::wstring text(static_cast<std::size_t>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
-        SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
-    return text;
+        SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return Utf8(text);
 }
 
 void SetText(HWND control, const std::string& text)
 {
-    SetWindowTextA(control, text.c_str());
+    SetWindowTextW(control, Wide(text).c_str());
 }
 
 bool IsChecked(HWND control)
 {
-    return SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void SetChecked(HWND control, bool checked)
 {
-    SendMessageA(control, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(control, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void ShowWarning(HWND owner, const std::string& text)
+{
+    MessageBoxW(owner, Wide(text).c_str(), L"Halcyra", MB_OK | MB_ICONEXCLAMATION);
 }

@@ -2,25 +2,28 @@
 
 #include <windows.h>
 
+#include "platform/win32/Text.h"
+
 std::string EnvironmentVariable(const char* name)
 {
-    const DWORD size = GetEnvironmentVariableA(name, nullptr, 0);
+    const std::wstring wideName = Wide(name);
+    const DWORD size = GetEnvironmentVariableW(wideName.c_str(), nullptr, 0);
     if (size == 0)
         return std::string();
-    std::string value(size, '\0');
-    const DWORD length = GetEnvironmentVariableA(name, value.data(), size);
+    std::wstring value(size, L'\0');
+    const DWORD length = GetEnvironmentVariableW(wideName.c_str(), value.data(), size);
     value.resize(length < size ? length : 0);
-    return value;
+    return Utf8(value);
 }
 
 std::string ModuleFileName()
 {
-    std::string path(MAX_PATH, '\0');
+    std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
             path.resize(length);
-            return path;
+            return Utf8(path);
         }
         path.resize(path.size() * 2);
     }

@@ -1,6 +1,7 @@
 #include "platform/win32/FileSystem.h"
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/Text.h"
 
 #include <algorithm>
 #include <exception>
@@ -11,7 +12,7 @@ constexpr DWORD kHiddenOrSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
 UniqueKernelHandle OpenFile(const std::string& path, DWORD access, DWORD share, DWORD disposition)
 {
-    const HANDLE file = CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = CreateFileW(Wide(path).c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     return UniqueKernelHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
 }
 
@@ -53,13 +54,13 @@ bool WriteNewFile(const std::string& path, std::string_view bytes)
 
 bool FileFound(const std::string& path)
 {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & (kHiddenOrSystem | FILE_ATTRIBUTE_DIRECTORY));
 }
 
 bool FolderFound(const std::string& path)
 {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & kHiddenOrSystem);
 }
 
@@ -90,13 +91,13 @@ std::optional<std::string> ReadFileBytes(const std::string& path)
 bool ReplaceFileBytes(const std::string& path, std::string_view bytes)
 {
     // Windows refuses to move anything over a read-only file; Wine does not, so ask.
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return false;
     const std::string temporary = path + ".tmp";
     if (WriteNewFile(temporary, bytes) &&
-        MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        MoveFileExW(Wide(temporary).c_str(), Wide(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    DeleteFileA(temporary.c_str());
+    DeleteFileW(Wide(temporary).c_str());
     return false;
 }

@@ -3,6 +3,6 @@
 SingleInstance::SingleInstance()
 {
     // Local\ keeps instances in other logon sessions (fast user switching) independent.
-    mutex_.reset(CreateMutexA(nullptr, FALSE, "Local\\Halcyra.SingleInstance"));
+    mutex_.reset(CreateMutexW(nullptr, FALSE, L"Local\\Halcyra.SingleInstance"));
     anotherIsRunning_ = GetLastError() == ERROR_ALREADY_EXISTS;
 }

@@ -3,9 +3,9 @@
 void Subclass::Attach(HWND control)
 {
     control_ = control;
-    SetWindowLongPtrA(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     original_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure)));
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure)));
 }
 
 LRESULT Subclass::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -15,12 +15,12 @@ LRESULT Subclass::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT Subclass::Original(UINT message, WPARAM wParam, LPARAM lParam) const
 {
-    return CallWindowProcA(original_, control_, message, wParam, lParam);
+    return CallWindowProcW(original_, control_, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Subclass::Procedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<Subclass*>(GetWindowLongPtrA(control, GWLP_USERDATA));
+    auto* self = reinterpret_cast<Subclass*>(GetWindowLongPtrW(control, GWLP_USERDATA));
     try {
         return self->HandleMessage(message, wParam, lParam);
     } catch (...) {

@@ -13,13 +13,15 @@
 
 namespace {
 
+const AnsiCodePage kSystemCodePage{&Utf8FromAnsi, &AnsiFromUtf8};
+
 // The settings file as it stands: empty when there is none, nothing when it cannot be read.
 std::optional<IniDocument> ReadSettingsDocument()
 {
     const std::optional<std::string> bytes = ReadFileBytes(SettingsFilePath());
     if (!bytes)
         return std::nullopt;
-    return IniDocument::Parse(DecodeFileText(*bytes, AnsiFromWide));
+    return IniDocument::Parse(DecodeFileText(*bytes, kSystemCodePage));
 }
 
 }  // namespace
@@ -44,7 +46,7 @@ void SaveSettings()
     if (!file)
         return;
     WriteSettings(gSettings, *file);
-    ReplaceFileBytes(SettingsFilePath(), file->Serialise());
+    ReplaceFileBytes(SettingsFilePath(), EncodeFileText(file->Serialise(), kSystemCodePage));
 }
 
 std::string SettingsFolder()
@@ -61,7 +63,7 @@ void EnsureSettingsFolder()
 {
     const std::string folder = SettingsFolder();
     if (!FolderFound(folder))
-        CreateDirectoryA(folder.c_str(), nullptr);
+        CreateDirectoryW(Wide(folder).c_str(), nullptr);
 }
 
 void MigrateLegacySettings()
@@ -74,7 +76,7 @@ void MigrateLegacySettings()
         return;
     EnsureSettingsFolder();
     // Never over a file of ours, even one too hidden to be found above.
-    CopyFileA(legacy.c_str(), target.c_str(), TRUE);
+    CopyFileW(Wide(legacy).c_str(), Wide(target).c_str(), TRUE);
 }
 
 std::string ExePath()

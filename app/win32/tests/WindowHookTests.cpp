@@ -14,23 +14,23 @@ std::optional<std::tuple<UINT, WPARAM, LPARAM>> lastSeen;
 LRESULT CALLBACK Recorder(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message < WM_APP && message != WM_HOTKEY && message != 0x464)
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     lastSeen = std::tuple(message, wParam, lParam);
     return static_cast<LRESULT>(wParam) + 1000;
 }
 
 HWND MakeRecordingWindow()
 {
-    WNDCLASSA wc{};
+    WNDCLASSW wc{};
     wc.lpfnWndProc = &Recorder;
-    wc.lpszClassName = "HalcyraRecordingWindow";
-    RegisterClassA(&wc);
-    return CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    wc.lpszClassName = L"HalcyraRecordingWindow";
+    RegisterClassW(&wc);
+    return CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
 }
 
 WNDPROC ProcedureOf(HWND window)
 {
-    return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
+    return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
 }
 
 }  // namespace
