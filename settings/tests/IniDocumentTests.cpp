@@ -55,6 +55,12 @@ TEST(IniLookup, CutsValuesAfterTakingOffTheQuotes)
     EXPECT_EQ(find(std::string(5000, 'a')), std::string(4095, 'a'));
     EXPECT_EQ(find('"' + std::string(5000, 'a') + '"'), std::string(4095, 'a'));
     EXPECT_EQ(find('"' + std::string(4094, 'b') + '"'), std::string(4094, 'b'));
+    // The limit counts UTF-16 units, and a character that would straddle it is left out.
+    std::string accents;
+    for (int i = 0; i < 200; ++i)
+        accents += "\xC3\xA9";
+    EXPECT_EQ(find(std::string(4000, 'c') + accents), std::string(4000, 'c') + accents.substr(0, 2 * 95));
+    EXPECT_EQ(find(std::string(4094, 'd') + "\xF0\x9F\x98\x80"), std::string(4094, 'd'));
 }
 
 TEST(IniEdit, UpdatesTheFirstKeyInPlaceOrAppendsToItsSectionOrTheEnd)
