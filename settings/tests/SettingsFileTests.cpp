@@ -77,6 +77,8 @@ TEST(LoadSettings, ReadsCountMessagesAndClosesUpTheGaps)
     const std::pair<const char*, List> cases[] = {
         {"Count=3\r\nM1=a\r\nM2=\r\nM3=c", {"a", "c"}},
         {"Count=2\r\nM1=a\r\nM2=b\r\nM3=c", {"a", "b"}},
+        // Count is rounded half to even: 0.5 reads none, 1.5 and 2.5 read two.
+        {"Count=0.5\r\nM1=a", {}}, {"Count=1.5\r\nM1=a\r\nM2=b\r\nM3=c", {"a", "b"}},
         {"Count=2.5\r\nM1=a\r\nM2=b\r\nM3=c", {"a", "b"}},
         {"Count=3\r\nM3=c\r\nm1= ' spaced ' ", {" spaced ", "c"}},
         {"Count=-4\r\nM1=a", {}},
