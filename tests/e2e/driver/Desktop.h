@@ -160,13 +160,11 @@ inline void ClickAt(POINT at, int clicks = 1, DWORD down = MOUSEEVENTF_LEFTDOWN,
     }
 }
 
-// A key by its code, or a character whatever the keyboard layout.
-inline void SendKey(WORD key, DWORD flags, WCHAR character = 0)
+inline void SendKey(WORD key, DWORD flags)
 {
     INPUT input = {};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = key;
-    input.ki.wScan = character;
     input.ki.dwFlags = flags;
     SendInput(1, &input, sizeof input);
 }
@@ -188,12 +186,4 @@ inline void PressChord(std::vector<WORD> keys)
         SendKey(key, 0);
     for (auto key = keys.rbegin(); key != keys.rend(); ++key)
         SendKey(*key, KEYEVENTF_KEYUP);
-}
-
-inline void TypeText(const std::string& text)
-{
-    for (unsigned char c : text) {
-        SendKey(0, KEYEVENTF_UNICODE, c);
-        SendKey(0, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP, c);
-    }
 }

@@ -97,12 +97,6 @@ struct Program {
     }
 
     bool WaitForExit(DWORD timeoutMs) const { return WaitForSingleObject(process.get(), timeoutMs) == WAIT_OBJECT_0; }
-    DWORD ExitCode() const
-    {
-        DWORD code = STILL_ACTIVE;
-        GetExitCodeProcess(process.get(), &code);
-        return code;
-    }
     std::vector<HWND> Windows(const char* windowClass, bool visibleOnly = true) const
     {
         auto windows = TopLevelWindowsOf(id, windowClass);
@@ -151,33 +145,24 @@ inline std::map<HWND, std::string> HalcyraIcons()
     return icons;
 }
 
-inline bool WaitForHalcyraTip(const std::string& tip, DWORD timeoutMs)
-{
-    const auto shown = [&] {
-        const auto icons = HalcyraIcons();
-        return icons.size() == 1 && icons.begin()->second == tip;
-    };
-    return WaitUntil(shown, timeoutMs);
-}
-
-// The one Halcyra icon once it is where a click reaches it: when the tray comes back after
-// its last icon went, Wine shows the tray window again and the window manager places it,
-// so an icon's tooltip tool exists before the icon has settled.
-inline HWND WaitForHalcyraIcon(DWORD timeoutMs)
+// The one Halcyra icon, with this tip when one is given, once it is where a click reaches
+// it, or nullptr: when the tray comes back after its last icon went, Wine shows the tray
+// window again and the window manager places it, so an icon's tooltip tool exists before
+// the icon has settled.
+inline HWND WaitForHalcyraIcon(DWORD timeoutMs, const std::string& tip = "")
 {
     HWND found = nullptr;
     RECT last = {};
     WaitUntil(
         [&] {
             const auto icons = HalcyraIcons();
-            const HWND icon = icons.size() == 1 && IsWindowVisible(icons.begin()->first) ? icons.begin()->first : nullptr;
-            const RECT now = RectOf(icon);
-            found = icon && EqualRect(&now, &last) ? icon : nullptr;
+            const auto icon = icons.size() == 1 ? *icons.begin() : std::map<HWND, std::string>::value_type();
+            const RECT now = IsWindowVisible(icon.first) && (tip.empty() || icon.second == tip) ? RectOf(icon.first) : RECT{};
+            found = !IsRectEmpty(&now) && EqualRect(&now, &last) ? icon.first : nullptr;
             last = now;
             return found != nullptr;
         },
         timeoutMs);
-    Require(found != nullptr, "no Halcyra icon in the tray");
     return found;
 }
 
@@ -269,22 +254,24 @@ protected:
     {
         Launch();
         Require(WaitForInputIdle(program->process.get(), kStartTimeoutMs) == 0, "the program did not finish starting");
-        return WaitForHalcyraIcon(kStartTimeoutMs);
+        const HWND icon = WaitForHalcyraIcon(kStartTimeoutMs);
+        Require(icon != nullptr, "no Halcyra icon appeared in the tray");
+        return icon;
     }
-    HWND OpenTrayMenu()
+    // Opens the tray menu with the right button and picks an item by its underlined letter;
+    // returns where the menu was.
+    RECT ChooseFromTrayMenu(WORD mnemonicKey)
     {
-        ClickAt(CentreOf(WaitForHalcyraIcon(kActionTimeoutMs)), 1, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+        const HWND icon = WaitForHalcyraIcon(kActionTimeoutMs);
+        Require(icon != nullptr, "no Halcyra icon to click");
+        ClickAt(CentreOf(icon), 1, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
         std::vector<HWND> menus;
         Require(WaitUntil([&] { return !(menus = program->Windows("#32768")).empty(); }, kActionTimeoutMs),
                 "the tray menu did not open");
-        return menus.front();
-    }
-    // Opens the tray menu and picks an item by its underlined letter.
-    void ChooseFromTrayMenu(WORD mnemonicKey)
-    {
-        const HWND menu = OpenTrayMenu();
+        const RECT menu = RectOf(menus.front());
         PressChord({mnemonicKey});
-        Require(WaitUntil([&] { return !IsWindowVisible(menu); }, kActionTimeoutMs), "the tray menu did not close");
+        Require(WaitUntil([&] { return !IsWindowVisible(menus.front()); }, kActionTimeoutMs), "the menu stays open");
+        return menu;
     }
 
     std::string root;
