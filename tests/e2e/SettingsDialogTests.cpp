@@ -7,13 +7,10 @@ protected:
     // Opens the dialog as a user does and waits until it is in front.
     HWND OpenByDoubleClick()
     {
-        const HWND icon = WaitForHalcyraIcon(kActionTimeoutMs);
-        Require(icon != nullptr, "no Halcyra icon to double-click");
-        ClickAt(CentreOf(icon), 2);
+        ClickAt(CentreOf(TrayIcon(kActionTimeoutMs)), 2);
         HWND dialog = nullptr;
         const auto inFront = [&] { return (dialog = program->Window(kSettingsWindowClass)) && dialog == GetForegroundWindow(); };
-        Require(WaitUntil(inFront, kActionTimeoutMs),
-                "a double click on the icon brought no settings dialog to the front");
+        Require(WaitUntil(inFront, kActionTimeoutMs), "a double click on the icon brought no settings dialog to the front");
         // Only settles: the window manager refuses the X focus when another window has taken
         // it since the click on the tray; typing then fails with its own message.
         WaitForKeyboard(dialog, kActionTimeoutMs);
@@ -21,22 +18,15 @@ protected:
     }
     // Clicks into a box, selects all it holds with the keyboard and types digits, whose key
     // codes are their characters, over it.
-    static testing::AssertionResult TypeInto(HWND dialog, SettingsControl id, const std::string& digits)
+    static void TypeInto(HWND dialog, SettingsControl id, const std::string& digits)
     {
         ClickAt(CentreOf(GetDlgItem(dialog, id)));
         PressChord({VK_CONTROL, VK_HOME});
         PressChord({VK_CONTROL, VK_SHIFT, VK_END});
         for (char digit : digits)
             PressChord({WORD(digit)});
-        if (WaitUntil([&] { return TextOf(GetDlgItem(dialog, id)) == digits; }, 2000))
-            return testing::AssertionSuccess();
-        return testing::AssertionFailure() << "typed into " << id << " but it shows " << TextOf(GetDlgItem(dialog, id));
-    }
-    std::string Saved(const char* section, const char* key) const
-    {
-        char value[64] = {};
-        GetPrivateProfileStringA(section, key, "<none>", value, sizeof value, SettingsPath().c_str());
-        return value;
+        Require(WaitUntil([&] { return TextOf(GetDlgItem(dialog, id)) == digits; }, 2000),
+                "typed " + digits + " into " + std::to_string(id) + " but it shows " + TextOf(GetDlgItem(dialog, id)));
     }
 };
 
@@ -48,8 +38,8 @@ TEST_F(SettingsDialog, SavesWhatWasEditedShowsItAgainComesForwardOnceAndExitClos
     LaunchToTray();
 
     HWND dialog = OpenByDoubleClick();
-    ASSERT_TRUE(TypeInto(dialog, txtIntMin, "2"));
-    ASSERT_TRUE(TypeInto(dialog, txtIntMax, "7"));
+    TypeInto(dialog, txtIntMin, "2");
+    TypeInto(dialog, txtIntMax, "7");
     ClickAt(CentreOf(GetDlgItem(dialog, chkStartWindows)));
     ClickAt(CentreOf(GetDlgItem(dialog, cmdSave)));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, kActionTimeoutMs)) << "Save did not close the dialog";
@@ -61,15 +51,13 @@ TEST_F(SettingsDialog, SavesWhatWasEditedShowsItAgainComesForwardOnceAndExitClos
     dialog = OpenByDoubleClick();
     EXPECT_EQ(TextOf(GetDlgItem(dialog, txtIntMin)) + " " + TextOf(GetDlgItem(dialog, txtIntMax)), "2 7");
     EXPECT_EQ(SendDlgItemMessageA(dialog, chkStartWindows, BM_GETCHECK, 0, 0), BST_CHECKED);
-    ASSERT_TRUE(TypeInto(dialog, txtIntMin, "42"));
-    const HWND other = CreateWindowExA(0, "EDIT", "another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                       RectOf(dialog).left + 100, RectOf(dialog).top + 100, 300, 200, nullptr,
-                                       nullptr, nullptr, nullptr);
-    ClickAt(CentreOf(other));
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other; }, kActionTimeoutMs));
+    TypeInto(dialog, txtIntMin, "42");
+    // The tray window beside its icons, to put another program in front.
+    const HWND tray = GetParent(TrayIcon(kActionTimeoutMs));
+    ClickAt({RectOf(tray).right - 10, CentreOf(tray).y});
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == tray; }, kActionTimeoutMs));
     EXPECT_EQ(OpenByDoubleClick(), dialog) << "a second double click brings the same one forward";
-    DestroyWindow(other);
-    EXPECT_EQ(program->Windows(kSettingsWindowClass, false).size(), 1u);
+    EXPECT_EQ(program->Windows(kSettingsWindowClass).size(), 1u);
 
     // Should the closing dialog register the hotkeys again, this would make it say so.
     ASSERT_TRUE(RegisterHotKey(nullptr, 0xB003, MOD_CONTROL | MOD_ALT, 'S'));

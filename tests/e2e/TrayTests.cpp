@@ -83,7 +83,6 @@ TEST_F(Flash, TheHotkeysStartAKeyedTopmostFlashEverySecondForItsDisplayTimeAndSt
     PressChord({VK_CONTROL, VK_MENU, 'S'});
     const DWORD started = timeGetTime();
     const auto sightings = WatchFlashes(flash, 3600);
-    EXPECT_TRUE(WaitForHalcyraIcon(kActionTimeoutMs, "Halcyra - running"));
     ASSERT_EQ(sightings.size(), 3u) << "one flash a second, the first a second after the start";
     const SIZE text = TextExtent("Stay calm", "Arial", 30, true);
     for (size_t i = 0; i < sightings.size(); ++i) {
@@ -108,9 +107,8 @@ TEST_F(HotkeyWarning, OneBoxWithTheIconBehindItAndStartActiveFlashesOnlyOnceItIs
     WriteFileBytes(SettingsPath(), PredictableSettings(4000, true));
     Launch();
 
-    std::vector<HWND> boxes;
-    ASSERT_TRUE(WaitUntil([&] { return !(boxes = program->Windows("#32770")).empty(); }, kStartTimeoutMs));
-    const HWND box = boxes.front();
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (box = program->Window("#32770")) && IsWindowVisible(box); }, kStartTimeoutMs));
     EXPECT_EQ(TextOf(box), "Halcyra");
     // 0xFFFF is the id of the text in the system's message box.
     EXPECT_EQ(TextOf(GetDlgItem(box, 0xFFFF)),
@@ -125,10 +123,8 @@ TEST_F(HotkeyWarning, OneBoxWithTheIconBehindItAndStartActiveFlashesOnlyOnceItIs
 
     EXPECT_TRUE(WaitForHalcyraIcon(kActionTimeoutMs, "Halcyra - running"));
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(flash); }, kActionTimeoutMs));
-    const RECT area = RectOf(flash);
-    const auto pixels = CaptureScreen(area);
+    const auto pixels = CaptureScreen(RectOf(flash));
     ASSERT_TRUE(IsWindowVisible(flash)) << "the capture must fall inside the display time";
-    ASSERT_EQ(pixels.size(), size_t(area.right - area.left) * (area.bottom - area.top));
     EXPECT_GT(std::count(pixels.begin(), pixels.end(), kYellow), 100) << "the text in its colour, not blended";
     EXPECT_EQ(std::count(pixels.begin(), pixels.end(), kMagenta), 0) << "the key colour never reaches the screen";
     EXPECT_TRUE(program->Windows("#32770").empty()) << "a second box";

@@ -84,24 +84,23 @@ inline POINT CentreOf(HWND window)
 }
 
 // The standard output of a Unix shell command once it has finished. Wine starts Unix
-// programs through CreateProcess but gives no handle to wait on, so the command announces
-// its end by creating a marker file; Wine maps the Unix root to drive Z:.
+// programs through CreateProcess but gives no handle to wait on, so the output is moved to
+// where the driver looks for it only when it is complete; Wine maps the Unix root to drive Z:.
 inline std::optional<std::string> UnixCommandOutput(const std::string& shellCommand)
 {
     static int counter = 0;
     const std::string file = "/tmp/halcyra-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
                              std::to_string(++counter);
-    std::string commandLine = "/bin/sh -c \"" + shellCommand + " >" + file + ".out; touch " + file + ".done\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
+    std::string commandLine = "/bin/sh -c \"" + shellCommand + " >" + file + ".part; mv " + file + ".part " + file + "\"";
+    STARTUPINFOA startup = {.cb = sizeof startup};
     PROCESS_INFORMATION info = {};
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
         return std::nullopt;
     CloseHandle(info.hProcess);
     CloseHandle(info.hThread);
-    const bool done = WaitUntil([&] { return std::filesystem::remove("Z:" + file + ".done"); }, 10000);
-    const auto output = done ? ReadFileBytes("Z:" + file + ".out") : std::nullopt;
-    std::filesystem::remove("Z:" + file + ".out");
+    std::optional<std::string> output;
+    WaitUntil([&] { return (output = ReadFileBytes("Z:" + file)).has_value(); }, 10000);
+    std::filesystem::remove("Z:" + file);
     return output;
 }
 
@@ -118,12 +117,6 @@ inline std::vector<COLORREF> CaptureScreen(const RECT& area)
     return pixels;
 }
 
-// The window's thread reads its pending X events before it answers a sent message.
-inline bool SyncWithThreadOf(HWND window, DWORD timeoutMs)
-{
-    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, nullptr) != 0;
-}
-
 // Waits until typed keys reach a top-level window: it is in front for Windows and has the
 // focus on the X display (the X window Wine made for it), and its thread has caught up
 // with the X events that came with it. The window manager gives the focus a moment after
@@ -137,7 +130,8 @@ inline bool WaitForKeyboard(HWND window, DWORD timeoutMs)
         return output && std::sscanf(output->c_str(), "%llu", &focus) == 1 &&
                focus == reinterpret_cast<uintptr_t>(GetPropA(window, "__wine_x11_whole_window"));
     };
-    return WaitUntil(hasKeyboard, timeoutMs) && SyncWithThreadOf(window, timeoutMs);
+    // The window's thread reads its pending X events before it answers a sent message.
+    return WaitUntil(hasKeyboard, timeoutMs) && SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, nullptr);
 }
 
 // Moves the pointer there, waits until it has arrived and clicks. Absolute coordinates run
@@ -145,27 +139,22 @@ inline bool WaitForKeyboard(HWND window, DWORD timeoutMs)
 inline void ClickAt(POINT at, int clicks = 1, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP)
 {
     const auto normalised = [](LONG pixel, int extent) { return LONG((pixel * 65536LL + extent - 1) / extent); };
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = normalised(at.x, GetSystemMetrics(SM_CXSCREEN));
-    input.mi.dy = normalised(at.y, GetSystemMetrics(SM_CYSCREEN));
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
+    INPUT move = {.type = INPUT_MOUSE,
+                  .mi = {.dx = normalised(at.x, GetSystemMetrics(SM_CXSCREEN)),
+                         .dy = normalised(at.y, GetSystemMetrics(SM_CYSCREEN)),
+                         .dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE}};
+    SendInput(1, &move, sizeof move);
     POINT now = {};
     WaitUntil([&] { return GetCursorPos(&now) && now.x == at.x && now.y == at.y; }, 1000);
-    input.mi = {};
     for (int i = 0; i < 2 * clicks; ++i) {
-        input.mi.dwFlags = i % 2 ? up : down;
-        SendInput(1, &input, sizeof input);
+        INPUT button = {.type = INPUT_MOUSE, .mi = {.dwFlags = i % 2 ? up : down}};
+        SendInput(1, &button, sizeof button);
     }
 }
 
 inline void SendKey(WORD key, DWORD flags)
 {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = flags;
+    INPUT input = {.type = INPUT_KEYBOARD, .ki = {.wVk = key, .dwFlags = flags}};
     SendInput(1, &input, sizeof input);
 }
 
@@ -179,8 +168,7 @@ inline void PressChord(std::vector<WORD> keys)
 {
     if (std::any_of(keys.begin(), keys.end(), [](WORD key) { return key == VK_CONTROL || key == VK_MENU; })) {
         UnixCommandOutput("xdotool getmouselocation");
-        if (const HWND front = GetForegroundWindow())
-            SyncWithThreadOf(front, 1000);
+        SendMessageTimeoutA(GetForegroundWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 1000, nullptr);
     }
     for (WORD key : keys)
         SendKey(key, 0);

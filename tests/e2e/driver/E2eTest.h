@@ -47,19 +47,14 @@ inline std::optional<std::string> ReadRunValue(const char* name)
 // Deletes the value when data is nullopt.
 inline void WriteRunValue(const char* name, const std::optional<std::string>& data)
 {
-    if (!data)
-        RegDeleteKeyValueA(HKEY_CURRENT_USER, kRunKey, name);
-    else
-        RegSetKeyValueA(HKEY_CURRENT_USER, kRunKey, name, REG_SZ, data->c_str(), static_cast<DWORD>(data->size() + 1));
+    data ? RegSetKeyValueA(HKEY_CURRENT_USER, kRunKey, name, REG_SZ, data->c_str(), DWORD(data->size() + 1))
+         : RegDeleteKeyValueA(HKEY_CURRENT_USER, kRunKey, name);
 }
 
 // As the icon's owner takes it away.
 inline void RemoveTrayIcon(HWND owner)
 {
-    NOTIFYICONDATAA data = {};
-    data.cbSize = sizeof data;
-    data.hWnd = owner;
-    data.uID = 1;
+    NOTIFYICONDATAA data = {.cbSize = sizeof data, .hWnd = owner, .uID = 1};
     Shell_NotifyIconA(NIM_DELETE, &data);
 }
 
@@ -68,14 +63,12 @@ inline void RemoveTrayIcon(HWND owner)
 struct Program {
     Program(const std::string& exePath, const std::string& appData) : job(CreateJobObjectA(nullptr, nullptr))
     {
-        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
-        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {.BasicLimitInformation = {.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE}};
         SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
         // Inherited by the program; the driver itself never reads it.
         SetEnvironmentVariableA("APPDATA", appData.c_str());
         std::string commandLine = "\"" + exePath + "\"";
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
+        STARTUPINFOA startup = {.cb = sizeof startup};
         PROCESS_INFORMATION info = {};
         Require(CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
                                nullptr, &startup, &info),
@@ -97,15 +90,10 @@ struct Program {
     }
 
     bool WaitForExit(DWORD timeoutMs) const { return WaitForSingleObject(process.get(), timeoutMs) == WAIT_OBJECT_0; }
-    std::vector<HWND> Windows(const char* windowClass, bool visibleOnly = true) const
-    {
-        auto windows = TopLevelWindowsOf(id, windowClass);
-        std::erase_if(windows, [&](HWND window) { return visibleOnly && !IsWindowVisible(window); });
-        return windows;
-    }
+    std::vector<HWND> Windows(const char* windowClass) const { return TopLevelWindowsOf(id, windowClass); }
     HWND Window(const char* windowClass) const
     {
-        const auto windows = Windows(windowClass, false);
+        const auto windows = Windows(windowClass);
         return windows.empty() ? nullptr : windows.front();
     }
 
@@ -126,18 +114,15 @@ inline std::map<HWND, std::string> HalcyraIcons()
     auto* remote = static_cast<char*>(
         tray && process ? VirtualAllocEx(process.get(), nullptr, 4096, MEM_COMMIT, PAGE_READWRITE) : nullptr);
     for (HWND tooltip : remote ? TopLevelWindowsOf(ProcessOf(tray), TOOLTIPS_CLASSA) : std::vector<HWND>{}) {
-        for (int i = 0; i < SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0); ++i) {
-            TTTOOLINFOW info = {};
-            info.cbSize = sizeof info;
-            info.lpszText = reinterpret_cast<LPWSTR>(remote + 1024);
-            wchar_t tip[128] = {};
+        for (int i = 0; i < SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0); ++i) {
+            TTTOOLINFOA info = {.cbSize = sizeof info, .lpszText = remote + 1024};
+            char tip[128] = {};
             WriteProcessMemory(process.get(), remote, &info, sizeof info, nullptr);
-            SendMessageW(tooltip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(remote));
+            SendMessageA(tooltip, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(remote));
             ReadProcessMemory(process.get(), remote, &info, sizeof info, nullptr);
-            ReadProcessMemory(process.get(), remote + 1024, tip, sizeof tip - sizeof(wchar_t), nullptr);
-            const auto icon = reinterpret_cast<HWND>(info.uId);
-            if (std::wstring(tip).starts_with(L"Halcyra") && GetParent(icon) == tray)
-                icons[icon] = std::string(tip, tip + wcslen(tip));
+            ReadProcessMemory(process.get(), remote + 1024, tip, sizeof tip - 1, nullptr);
+            if (std::string(tip).starts_with("Halcyra") && GetParent(HWND(info.uId)) == tray)
+                icons[HWND(info.uId)] = tip;
         }
     }
     if (remote)
@@ -185,10 +170,8 @@ inline std::vector<FlashSighting> WatchFlashes(HWND flash, DWORD forMs)
     for (DWORD now = timeGetTime(), end = now + forMs; now < end; Sleep(1), now = timeGetTime()) {
         const bool visible = IsWindowVisible(flash);
         if (visible && !showing) {
-            FlashSighting& seen = sightings.emplace_back();
-            seen.shownMs = now;
-            seen.rect = RectOf(flash);
-            seen.exStyle = GetWindowLongA(flash, GWL_EXSTYLE);
+            FlashSighting& seen = sightings.emplace_back(
+                FlashSighting{.shownMs = now, .rect = RectOf(flash), .exStyle = GetWindowLongA(flash, GWL_EXSTYLE)});
             GetLayeredWindowAttributes(flash, &seen.colourKey, &seen.alpha, &seen.layeredFlags);
         }
         if (!visible && showing)
@@ -221,9 +204,9 @@ protected:
     E2eTest()
     {
         static int counter = 0;
-        char temp[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, temp);
-        root = temp + ("halcyra e2e " + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter));
+        root = (std::filesystem::temp_directory_path() /
+                ("halcyra e2e " + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter)))
+                   .string();
         std::filesystem::remove_all(root);
         std::filesystem::create_directories(AppData());
         std::filesystem::create_directories(std::filesystem::path(ExePath()).parent_path());
@@ -254,24 +237,26 @@ protected:
     {
         Launch();
         Require(WaitForInputIdle(program->process.get(), kStartTimeoutMs) == 0, "the program did not finish starting");
-        const HWND icon = WaitForHalcyraIcon(kStartTimeoutMs);
-        Require(icon != nullptr, "no Halcyra icon appeared in the tray");
+        return TrayIcon(kStartTimeoutMs);
+    }
+    HWND TrayIcon(DWORD timeoutMs) const
+    {
+        const HWND icon = WaitForHalcyraIcon(timeoutMs);
+        Require(icon != nullptr, "no Halcyra icon in the tray");
         return icon;
     }
     // Opens the tray menu with the right button and picks an item by its underlined letter;
     // returns where the menu was.
     RECT ChooseFromTrayMenu(WORD mnemonicKey)
     {
-        const HWND icon = WaitForHalcyraIcon(kActionTimeoutMs);
-        Require(icon != nullptr, "no Halcyra icon to click");
-        ClickAt(CentreOf(icon), 1, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
-        std::vector<HWND> menus;
-        Require(WaitUntil([&] { return !(menus = program->Windows("#32768")).empty(); }, kActionTimeoutMs),
+        ClickAt(CentreOf(TrayIcon(kActionTimeoutMs)), 1, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+        HWND menu = nullptr;
+        Require(WaitUntil([&] { return (menu = program->Window("#32768")) && IsWindowVisible(menu); }, kActionTimeoutMs),
                 "the tray menu did not open");
-        const RECT menu = RectOf(menus.front());
+        const RECT rect = RectOf(menu);
         PressChord({mnemonicKey});
-        Require(WaitUntil([&] { return !IsWindowVisible(menus.front()); }, kActionTimeoutMs), "the menu stays open");
-        return menu;
+        Require(WaitUntil([&] { return !IsWindowVisible(menu); }, kActionTimeoutMs), "the menu stays open");
+        return rect;
     }
 
     std::string root;
