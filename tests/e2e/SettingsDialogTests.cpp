@@ -9,8 +9,10 @@ protected:
     {
         ClickAt(CentreOf(TrayIcon(kActionTimeoutMs)), 2);
         HWND dialog = nullptr;
-        const auto inFront = [&] { return (dialog = program->Window(kSettingsWindowClass)) && dialog == GetForegroundWindow(); };
-        Require(WaitUntil(inFront, kActionTimeoutMs), "a double click on the icon brought no settings dialog to the front");
+        const auto inFront = [&] {
+            return (dialog = program->Window(kSettingsWindowClass)) && dialog == GetForegroundWindow();
+        };
+        Require(WaitUntil(inFront, kActionTimeoutMs), "a double click on the icon brought no dialog to the front");
         // Only settles: the window manager refuses the X focus when another window has taken
         // it since the click on the tray; typing then fails with its own message.
         WaitForKeyboard(dialog, kActionTimeoutMs);

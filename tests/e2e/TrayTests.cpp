@@ -105,7 +105,7 @@ TEST_F(HotkeyWarning, OneBoxWithTheIconBehindItAndStartActiveFlashesOnlyOnceItIs
 {
     ASSERT_TRUE(RegisterHotKey(nullptr, 0xB002, MOD_CONTROL | MOD_ALT, 'S'));
     WriteFileBytes(SettingsPath(), PredictableSettings(4000, true));
-    Launch();
+    program = std::make_unique<Program>(ExePath(), AppData());
 
     HWND box = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (box = program->Window("#32770")) && IsWindowVisible(box); }, kStartTimeoutMs));
@@ -114,10 +114,9 @@ TEST_F(HotkeyWarning, OneBoxWithTheIconBehindItAndStartActiveFlashesOnlyOnceItIs
     EXPECT_EQ(TextOf(GetDlgItem(box, 0xFFFF)),
               "These hotkeys could not be registered (probably already used by another program):"
               "\r\n\r\n  Ctrl+Alt+S  (start)\r\n\r\nChoose different ones in Settings.");
-    EXPECT_TRUE(WaitForHalcyraIcon(kActionTimeoutMs, "Halcyra - stopped")) << "the icon is there already";
     const HWND flash = program->Window("HalcyraFlash");
     EXPECT_TRUE(WatchFlashes(flash, 1500).empty()) << "a flash while the box is open";
-    EXPECT_TRUE(WaitForHalcyraIcon(kActionTimeoutMs, "Halcyra - stopped"));
+    EXPECT_TRUE(WaitForHalcyraIcon(kActionTimeoutMs, "Halcyra - stopped")) << "the icon is behind the box, stopped";
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     UnregisterHotKey(nullptr, 0xB002);
 

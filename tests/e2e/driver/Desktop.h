@@ -44,18 +44,12 @@ inline std::optional<std::string> ReadFileBytes(const std::string& path)
     return in ? std::optional(std::string(std::istreambuf_iterator<char>(in), {})) : std::nullopt;
 }
 
-inline DWORD ProcessOf(HWND window)
-{
-    DWORD id = 0;
-    GetWindowThreadProcessId(window, &id);
-    return id;
-}
-
 inline std::vector<HWND> TopLevelWindowsOf(DWORD processId, const char* windowClass)
 {
     std::vector<HWND> windows;
     for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, windowClass, nullptr));) {
-        if (ProcessOf(window) == processId)
+        DWORD owner = 0;
+        if (GetWindowThreadProcessId(window, &owner) && owner == processId)
             windows.push_back(window);
     }
     return windows;
@@ -66,7 +60,7 @@ inline std::vector<HWND> TopLevelWindowsOf(DWORD processId, const char* windowCl
 inline std::string TextOf(HWND window)
 {
     std::string text(static_cast<size_t>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
-    text.resize(static_cast<size_t>(SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]))));
+    text.resize(SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0])));
     return text;
 }
 
@@ -91,7 +85,8 @@ inline std::optional<std::string> UnixCommandOutput(const std::string& shellComm
     static int counter = 0;
     const std::string file = "/tmp/halcyra-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
                              std::to_string(++counter);
-    std::string commandLine = "/bin/sh -c \"" + shellCommand + " >" + file + ".part; mv " + file + ".part " + file + "\"";
+    std::string commandLine =
+        "/bin/sh -c \"" + shellCommand + " >" + file + ".part; mv " + file + ".part " + file + "\"";
     STARTUPINFOA startup = {.cb = sizeof startup};
     PROCESS_INFORMATION info = {};
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
@@ -126,12 +121,14 @@ inline bool WaitForKeyboard(HWND window, DWORD timeoutMs)
 {
     const auto hasKeyboard = [&] {
         unsigned long long focus = 0;
-        const auto output = GetForegroundWindow() == window ? UnixCommandOutput("xdotool getwindowfocus") : std::nullopt;
+        const auto output =
+            GetForegroundWindow() == window ? UnixCommandOutput("xdotool getwindowfocus") : std::nullopt;
         return output && std::sscanf(output->c_str(), "%llu", &focus) == 1 &&
                focus == reinterpret_cast<uintptr_t>(GetPropA(window, "__wine_x11_whole_window"));
     };
     // The window's thread reads its pending X events before it answers a sent message.
-    return WaitUntil(hasKeyboard, timeoutMs) && SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, nullptr);
+    return WaitUntil(hasKeyboard, timeoutMs) &&
+           SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, nullptr);
 }
 
 // Moves the pointer there, waits until it has arrived and clicks. Absolute coordinates run
@@ -152,12 +149,6 @@ inline void ClickAt(POINT at, int clicks = 1, DWORD down = MOUSEEVENTF_LEFTDOWN,
     }
 }
 
-inline void SendKey(WORD key, DWORD flags)
-{
-    INPUT input = {.type = INPUT_KEYBOARD, .ki = {.wVk = key, .dwFlags = flags}};
-    SendInput(1, &input, sizeof input);
-}
-
 // Presses the keys in order and releases them in reverse order. Before a modifier goes
 // down, the X events of earlier pointer moves and focus changes reach the program in front:
 // entering another X window, or getting the X focus, makes Wine read the keyboard state
@@ -170,8 +161,12 @@ inline void PressChord(std::vector<WORD> keys)
         UnixCommandOutput("xdotool getmouselocation");
         SendMessageTimeoutA(GetForegroundWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 1000, nullptr);
     }
+    const auto send = [](WORD key, DWORD flags) {
+        INPUT input = {.type = INPUT_KEYBOARD, .ki = {.wVk = key, .dwFlags = flags}};
+        SendInput(1, &input, sizeof input);
+    };
     for (WORD key : keys)
-        SendKey(key, 0);
+        send(key, 0);
     for (auto key = keys.rbegin(); key != keys.rend(); ++key)
-        SendKey(*key, KEYEVENTF_KEYUP);
+        send(*key, KEYEVENTF_KEYUP);
 }

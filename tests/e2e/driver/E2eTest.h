@@ -63,7 +63,8 @@ inline void RemoveTrayIcon(HWND owner)
 struct Program {
     Program(const std::string& exePath, const std::string& appData) : job(CreateJobObjectA(nullptr, nullptr))
     {
-        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {.BasicLimitInformation = {.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE}};
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {
+            .BasicLimitInformation = {.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE}};
         SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
         // Inherited by the program; the driver itself never reads it.
         SetEnvironmentVariableA("APPDATA", appData.c_str());
@@ -109,24 +110,24 @@ inline std::map<HWND, std::string> HalcyraIcons()
 {
     std::map<HWND, std::string> icons;
     const HWND tray = FindWindowA("__winex11_standalone_tray", nullptr);
+    DWORD trayProcess = 0;
+    GetWindowThreadProcessId(tray, &trayProcess);
     const UniqueKernelHandle process(
-        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, ProcessOf(tray)));
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, trayProcess));
     auto* remote = static_cast<char*>(
         tray && process ? VirtualAllocEx(process.get(), nullptr, 4096, MEM_COMMIT, PAGE_READWRITE) : nullptr);
-    for (HWND tooltip : remote ? TopLevelWindowsOf(ProcessOf(tray), TOOLTIPS_CLASSA) : std::vector<HWND>{}) {
+    for (HWND tooltip : remote ? TopLevelWindowsOf(trayProcess, TOOLTIPS_CLASSA) : std::vector<HWND>{}) {
         for (int i = 0; i < SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0); ++i) {
-            TTTOOLINFOA info = {.cbSize = sizeof info, .lpszText = remote + 1024};
-            char tip[128] = {};
-            WriteProcessMemory(process.get(), remote, &info, sizeof info, nullptr);
+            struct { TTTOOLINFOA info; char tip[128]; } tool = {{.cbSize = sizeof tool.info}, {}};
+            tool.info.lpszText = remote + sizeof tool.info;
+            WriteProcessMemory(process.get(), remote, &tool, sizeof tool, nullptr);
             SendMessageA(tooltip, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(remote));
-            ReadProcessMemory(process.get(), remote, &info, sizeof info, nullptr);
-            ReadProcessMemory(process.get(), remote + 1024, tip, sizeof tip - 1, nullptr);
-            if (std::string(tip).starts_with("Halcyra") && GetParent(HWND(info.uId)) == tray)
-                icons[HWND(info.uId)] = tip;
+            ReadProcessMemory(process.get(), remote, &tool, sizeof tool - 1, nullptr);
+            if (std::string(tool.tip).starts_with("Halcyra") && GetParent(HWND(tool.info.uId)) == tray)
+                icons[HWND(tool.info.uId)] = tool.tip;
         }
     }
-    if (remote)
-        VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
+    VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
     return icons;
 }
 
@@ -142,7 +143,8 @@ inline HWND WaitForHalcyraIcon(DWORD timeoutMs, const std::string& tip = "")
         [&] {
             const auto icons = HalcyraIcons();
             const auto icon = icons.size() == 1 ? *icons.begin() : std::map<HWND, std::string>::value_type();
-            const RECT now = IsWindowVisible(icon.first) && (tip.empty() || icon.second == tip) ? RectOf(icon.first) : RECT{};
+            const bool shown = IsWindowVisible(icon.first) && (tip.empty() || icon.second == tip);
+            const RECT now = shown ? RectOf(icon.first) : RECT{};
             found = !IsRectEmpty(&now) && EqualRect(&now, &last) ? icon.first : nullptr;
             last = now;
             return found != nullptr;
@@ -184,14 +186,14 @@ inline std::vector<FlashSighting> WatchFlashes(HWND flash, DWORD forMs)
 // One line of text as the flash window measures it, the point size at the screen's resolution.
 inline SIZE TextExtent(const std::string& text, const std::string& face, int points, bool bold)
 {
-    const UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
-    const UniqueFont font(CreateFontA(-(points * GetDeviceCaps(dc.get(), LOGPIXELSY) / 72), 0, 0, 0,
+    // The DC goes first, letting go of the font.
+    const UniqueFont font(CreateFontA(-(points * static_cast<int>(GetDpiForSystem()) / 72), 0, 0, 0,
                                       bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
                                       NONANTIALIASED_QUALITY, 0, face.c_str()));
-    const HGDIOBJ previous = SelectObject(dc.get(), font.get());
+    const UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
+    SelectObject(dc.get(), font.get());
     SIZE extent = {};
     GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
-    SelectObject(dc.get(), previous);
     return extent;
 }
 
@@ -207,7 +209,6 @@ protected:
         root = (std::filesystem::temp_directory_path() /
                 ("halcyra e2e " + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter)))
                    .string();
-        std::filesystem::remove_all(root);
         std::filesystem::create_directories(AppData());
         std::filesystem::create_directories(std::filesystem::path(ExePath()).parent_path());
         // Wine maps the Unix root to drive Z:.
@@ -230,12 +231,11 @@ protected:
     std::string SettingsPath() const { return AppData() + "\\Halcyra\\settings.ini"; }
     std::string LegacyPath() const { return AppData() + "\\Brindlewick\\settings.ini"; }
 
-    void Launch() { program = std::make_unique<Program>(ExePath(), AppData()); }
     // Launches and waits until start-up has run to the message loop, or to a nested one
     // such as a message box's, with the icon in the tray.
     HWND LaunchToTray()
     {
-        Launch();
+        program = std::make_unique<Program>(ExePath(), AppData());
         Require(WaitForInputIdle(program->process.get(), kStartTimeoutMs) == 0, "the program did not finish starting");
         return TrayIcon(kStartTimeoutMs);
     }
@@ -251,8 +251,8 @@ protected:
     {
         ClickAt(CentreOf(TrayIcon(kActionTimeoutMs)), 1, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
         HWND menu = nullptr;
-        Require(WaitUntil([&] { return (menu = program->Window("#32768")) && IsWindowVisible(menu); }, kActionTimeoutMs),
-                "the tray menu did not open");
+        const auto open = [&] { return (menu = program->Window("#32768")) && IsWindowVisible(menu); };
+        Require(WaitUntil(open, kActionTimeoutMs), "the tray menu did not open");
         const RECT rect = RectOf(menu);
         PressChord({mnemonicKey});
         Require(WaitUntil([&] { return !IsWindowVisible(menu); }, kActionTimeoutMs), "the menu stays open");
