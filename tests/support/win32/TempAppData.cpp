@@ -22,16 +22,3 @@ TempAppData::~TempAppData()
     std::filesystem::remove_all(root_, ignored);
     SetEnvironmentVariableA("APPDATA", hadPrevious_ ? previous_.c_str() : nullptr);
 }
-
-void WriteBytes(const std::string& path, std::string_view bytes)
-{
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return "<missing>";
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}

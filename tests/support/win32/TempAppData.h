@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "tests/support/Files.h"
+
 // Points APPDATA at a fresh empty folder while it lives, and removes that folder afterwards.
 class TempAppData {
 public:
@@ -21,7 +23,3 @@ private:
     std::string previous_;
     bool hadPrevious_ = false;
 };
-
-void WriteBytes(const std::string& path, std::string_view bytes);
-// The file's bytes, or "<missing>" when it cannot be opened.
-std::string ReadBytes(const std::string& path);
