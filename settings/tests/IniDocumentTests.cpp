@@ -92,7 +92,7 @@ TEST(IniEdit, DeletingASectionRemovesEveryCopyOfItAndNothingElse)
 TEST(IniEdit, OddValuesComeBackAsSetAndLineBreaksBecomeBlanks)
 {
     const std::string values[] = {"  x  ", "\tx\t", "\"x\"", "'x'", "\"", "\"\"", "\"x", "a=b", ";x", "[x]", " ",
-                                  "", "\xE9t\xE9", std::string(4095, 'z'), "\" a \""};
+                                  "", "\xC3\xA9t\xC3\xA9", "\xD0\x9C\xF0\x9F\x98\x80", std::string(4095, 'z'), "\" a \""};
     IniDocument doc;
     for (std::size_t i = 0; i < std::size(values); ++i)
         doc.Set("V", "k" + std::to_string(i), values[i]);
@@ -103,6 +103,8 @@ TEST(IniEdit, OddValuesComeBackAsSetAndLineBreaksBecomeBlanks)
     EXPECT_EQ(AfterSet("", "V", "k", "a\r\nb=c"), "[V]\r\nk=a  b=c\r\n");
     EXPECT_EQ(AfterSet("", "V", "n", "x\0y"s), "[V]\r\nn=x y\r\n");
     EXPECT_EQ(AfterSet("", "V", "edge", "\nz"), "[V]\r\nedge=\" z\"\r\n");
+    // Written whole, though a lookup gives back only its first 4095 characters.
+    EXPECT_EQ(AfterSet("", "V", "long", std::string(5000, 'w')), "[V]\r\nlong=" + std::string(5000, 'w') + "\r\n");
 }
 
 TEST(IniDocumentHostileInput, ManyNamesAndDuplicatesStayFast)

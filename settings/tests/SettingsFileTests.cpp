@@ -107,16 +107,3 @@ TEST(SaveSettings, KeepsOtherSectionsAndUnknownKeysAndWritesOneMessagesSectionLa
     EXPECT_EQ(Save(s, old), expected);
     EXPECT_EQ(Load(expected).Messages, (List{"a", "c"}));
 }
-
-TEST(SaveSettings, OddTextsComeBackUnchangedAndALongMessageIsSavedWholeButReadBackCut)
-{
-    Settings s = DefaultSettings();
-    s.FontName = " Padded Face ";
-    s.Messages = {"  leading", "trailing\t", "\"quoted\"", "'single'", "a=b; c", "[not a section]", "\xE9t\xE9"};
-    EXPECT_EQ(Load(Save(s)), s);
-
-    s.Messages = {std::string(5000, 'm')};
-    const std::string file = Save(s);
-    EXPECT_NE(file.find("M1=" + std::string(5000, 'm') + "\r\n"), std::string::npos);
-    EXPECT_EQ(Load(file).Messages, List{std::string(4095, 'm')});
-}
