@@ -9,6 +9,9 @@ WINEPREFIX=$(mktemp -d /tmp/halcyra-wine.XXXXXX)
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
+# The C locale gives the prefix the Western-European ANSI code page, 1252, which the tests
+# of the settings file's encodings assume.
+export LC_ALL=C.UTF-8
 
 wm_pid=""
 cleanup() {
