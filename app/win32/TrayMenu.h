@@ -16,6 +16,7 @@ public:
     // Pops the menu up at the cursor and returns when it has closed: the chosen item,
     // or 0 when it was dismissed.
     UINT Track(HWND owner);
+    HMENU Popup() const { return popup_; }
 
 private:
     UniqueMenu holder_;  // keeps the popup and its caption "Tray"; destroys both
