@@ -132,7 +132,11 @@ protected:
     }
     HWND Item(SettingsControl id) const { return GetDlgItem(dialog, id); }
     std::string Text(SettingsControl id) const { return TextOf(Item(id)); }
-    void Type(SettingsControl id, const std::string& text) const { SetText(Item(id), text); }
+    void Type(std::initializer_list<std::pair<SettingsControl, std::string>> boxes) const
+    {
+        for (const auto& [id, text] : boxes)
+            SetText(Item(id), text);
+    }
     void Click(SettingsControl id) const { SendMessageA(Item(id), BM_CLICK, 0, 0); }
     void Press(SettingsControl id, const std::vector<WORD>& chord) const
     {
@@ -155,12 +159,6 @@ protected:
             SendMessageA(Item(lstMessages), LB_GETTEXT, i, (LPARAM)entries[i].data());
         }
         return entries;
-    }
-    std::pair<DWORD, DWORD> Selection(SettingsControl id) const
-    {
-        DWORD start = 0, end = 0;
-        SendMessageA(Item(id), EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
-        return {start, end};
     }
 
     TempAppData appData;
@@ -187,19 +185,19 @@ TEST_F(SettingsDialogTest, EveryControlOfTheLayoutStandsWhereItSaysAndTabVisitsT
         return std::array{r.left - origin.left, r.top - origin.top, r.right - r.left, r.bottom - r.top};
     };
     std::vector<SettingsControl> tabStops;
-    for (const ControlSpec& spec : SettingsLayout()) {
-        SCOPED_TRACE(spec.id);
+    for (const auto& control : SettingsLayout()) {
+        SCOPED_TRACE(control.id);
         char kind[16] = {};
-        ASSERT_TRUE(GetClassNameA(Item(spec.id), kind, sizeof kind));
-        EXPECT_STREQ(kind, classes[static_cast<int>(spec.kind)]);
-        if (*spec.text && spec.id != lblOpacity) {  // which shows the record's opacity
-            EXPECT_EQ(Text(spec.id), spec.text);
+        ASSERT_TRUE(GetClassNameA(Item(control.id), kind, sizeof kind));
+        EXPECT_STREQ(kind, classes[static_cast<int>(control.kind)]);
+        if (*control.text && control.id != lblOpacity) {  // which shows the record's opacity
+            EXPECT_EQ(Text(control.id), control.text);
         }
-        const ControlRect& p = spec.position;
-        EXPECT_EQ(placed(spec.id, spec.group), (std::array<LONG, 4>{p.x, p.y, p.width, p.height}));
-        if (spec.kind != ControlKind::GroupBox && spec.kind != ControlKind::Label &&
-            spec.kind != ControlKind::WrappingLabel)
-            tabStops.push_back(spec.id);
+        const ControlRect& p = control.position;
+        EXPECT_EQ(placed(control.id, control.group), (std::array<LONG, 4>{p.x, p.y, p.width, p.height}));
+        if (control.kind != ControlKind::GroupBox && control.kind != ControlKind::Label &&
+            control.kind != ControlKind::WrappingLabel)
+            tabStops.push_back(control.id);
     }
     RECT client;
     GetClientRect(dialog, &client);
@@ -231,11 +229,8 @@ TEST_F(SettingsDialogTest, ShowsEveryFieldOfTheRecordAndSaveTakesEachControlBack
         EXPECT_EQ(IsChecked(Item(id)), id != chkBold && id != chkAllMonitors) << id;
     EXPECT_EQ(Listed(), gSettings.Messages);
 
-    const std::pair<SettingsControl, const char*> typed[] = {{txtIntMin, "1.4"},   {txtIntMax, "3.5"},
-                                                             {txtDuration, "300"}, {txtSizeMin, "25"},
-                                                             {txtSizeMax, "35"},   {txtNewMsg, "Third"}};
-    for (const auto& [id, text] : typed)
-        Type(id, text);
+    Type({{txtIntMin, "1.4"}, {txtIntMax, "3.5"}, {txtDuration, "300"}, {txtSizeMin, "25"}, {txtSizeMax, "35"},
+          {txtNewMsg, "Third"}});
     Click(cmdAdd);
     ChooseFont("Liberation Mono");
     for (const SettingsControl id : checks)
@@ -279,13 +274,14 @@ TEST_F(SettingsDialogTest, ARefusalNamesItsBoxFocusesItAndStoresNothing)
     };
     for (const auto& [box, typed, message, wholeText] : refusals) {
         const std::string valid = Text(box);
-        Type(box, typed);
+        Type({{box, typed}});
         SendMessageA(Item(box), EM_SETSEL, 1, 2);
         EXPECT_EQ(MessageBoxes([&] { Click(cmdSave); }), (Boxes{{"Halcyra", message}}));
         EXPECT_TRUE(PumpUntil([&] { return GetFocus() == Item(box); })) << message;
-        const auto selected = wholeText ? std::pair<DWORD, DWORD>(0, DWORD(typed.size())) : std::pair<DWORD, DWORD>(1, 2);
-        EXPECT_EQ(Selection(box), selected) << message;
-        Type(box, valid);
+        const LRESULT selection = SendMessageA(Item(box), EM_GETSEL, 0, 0);
+        const std::size_t start = wholeText ? 0 : 1, end = wholeText ? typed.size() : 2;
+        EXPECT_EQ((std::pair<std::size_t, std::size_t>(LOWORD(selection), HIWORD(selection))), std::pair(start, end));
+        Type({{box, valid}});
     }
     EXPECT_TRUE(IsWindow(dialog));
     EXPECT_EQ(gSettings, before);
@@ -299,7 +295,7 @@ TEST_F(SettingsDialogTest, ExitWhileARefusalIsShownClosesEverything)
     frmMain form(GetModuleHandleA(nullptr), flash, TimerResolution());
     form.ShowSettings();
     dialog = SettingsDialog();
-    Type(txtIntMin, "");
+    Type({{txtIntMin, ""}});
     const auto closeFromOutside = [&](HWND) { PostMessageA(form.Handle(), WM_CLOSE, 0, 0); };
     EXPECT_EQ(Answering([&] { Click(cmdSave); }, closeFromOutside), 1u);
     EXPECT_FALSE(IsWindow(dialog));
@@ -325,7 +321,7 @@ TEST_F(SettingsDialogTest, TheMessageEditorAddsPastedAndTypedLinesUpdatesAndRemo
     const std::pair<std::vector<WORD>, bool> enters[] = {
         {{VK_CONTROL, VK_RETURN}, true}, {{VK_CONTROL, VK_SHIFT, VK_RETURN}, true}, {{VK_RETURN}, false}};
     for (const auto& [chord, adds] : enters) {
-        Type(txtNewMsg, "x\r\n  y  ");
+        Type({{txtNewMsg, "x\r\n  y  "}});
         SendMessageA(Item(txtNewMsg), EM_SETSEL, 99, 99);
         Press(txtNewMsg, chord);
         if (adds)
@@ -335,7 +331,7 @@ TEST_F(SettingsDialogTest, TheMessageEditorAddsPastedAndTypedLinesUpdatesAndRemo
     }
     Select(1);
     EXPECT_EQ(Text(txtNewMsg), expected[1]);
-    Type(txtNewMsg, "  new  ");
+    Type({{txtNewMsg, "  new  "}});
     Click(cmdUpdate);
     expected[1] = "new";
     EXPECT_EQ(Listed(), expected);
@@ -422,20 +418,23 @@ TEST_F(SettingsDialogTest, TheOpacityBarStaysInItsRangePastBothEndsAndLabelsEver
 {
     gSettings.Opacity = 250;
     Open();
-    const std::tuple<WORD, int, const char*> keys[] = {{VK_NEXT, 255, "100%"}, {VK_HOME, 10, "4%"}, {VK_LEFT, 10, "4%"}};
+    // A page right from 250 and a step left from 10 would overshoot.
+    const std::tuple<WORD, int, std::string> keys[] = {
+        {VK_NEXT, 255, "100%"}, {VK_HOME, 10, "4%"}, {VK_LEFT, 10, "4%"}};
     for (const auto& [key, position, label] : keys) {
         Press(hsbOpacity, {key});
-        EXPECT_EQ(std::pair(GetScrollPos(Item(hsbOpacity), SB_CTL), Text(lblOpacity)), std::pair(position, std::string(label)));
+        EXPECT_EQ(std::pair(GetScrollPos(Item(hsbOpacity), SB_CTL), Text(lblOpacity)), std::pair(position, label));
     }
     Scroll(SB_PAGERIGHT);  // to 26, away from the end
-    // The thumb dragged by the mouse well past the right end, then the left; the bar is
-    // read after each position it reports while tracking.
+    // The thumb dragged by the mouse past the right end, then past the left; the bar is read
+    // after each position it reports while tracking.
     static std::vector<std::pair<int, std::string>> tracked;
     tracked.clear();
     const HOOKPROC afterScroll = [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
         const auto* sent = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
         if (sent->message == WM_HSCROLL && LOWORD(sent->wParam) == SB_THUMBTRACK)
-            tracked.emplace_back(GetScrollPos((HWND)sent->lParam, SB_CTL), TextOf(GetDlgItem(sent->hwnd, lblOpacity)));
+            tracked.emplace_back(GetScrollPos((HWND)sent->lParam, SB_CTL),
+                                 TextOf(GetDlgItem(sent->hwnd, lblOpacity)));
         return CallNextHookEx(nullptr, code, wParam, lParam);
     };
     const HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROCRET, afterScroll, nullptr, GetCurrentThreadId());
@@ -443,9 +442,10 @@ TEST_F(SettingsDialogTest, TheOpacityBarStaysInItsRangePastBothEndsAndLabelsEver
     bar.cbSize = sizeof bar;
     GetScrollBarInfo(Item(hsbOpacity), OBJID_CLIENT, &bar);
     // Past the ends, yet near enough that the bar keeps tracking instead of snapping back.
-    const LONG y = (bar.rcScrollBar.top + bar.rcScrollBar.bottom) / 2, thumb = bar.rcScrollBar.left + bar.xyThumbTop + 2;
-    const std::pair<LONG, DWORD> steps[] = {{thumb, MOUSEEVENTF_LEFTDOWN}, {thumb + 10, 0}, {bar.rcScrollBar.right + 20, 0},
-                                           {bar.rcScrollBar.left - 20, 0}, {bar.rcScrollBar.left - 20, MOUSEEVENTF_LEFTUP}};
+    const RECT& r = bar.rcScrollBar;
+    const LONG y = (r.top + r.bottom) / 2, thumb = r.left + bar.xyThumbTop + 2;
+    const std::pair<LONG, DWORD> steps[] = {{thumb, MOUSEEVENTF_LEFTDOWN}, {thumb + 10, 0}, {r.right + 20, 0},
+                                           {r.left - 20, 0}, {r.left - 20, MOUSEEVENTF_LEFTUP}};
     std::atomic<bool> released = false;
     std::thread hand([&] {
         for (const auto& [x, flags] : steps) {
@@ -468,11 +468,9 @@ TEST_F(SettingsDialogTest, PreviewFlashesTheUnsavedValuesAndDrawsOnlyWhatTheyLea
 {
     Open();
     const ScriptedRandom draws{0.5f, 0.99f, 0.f, 0.f, 0.9f};
-    Type(txtSizeMin, "24");
-    Type(txtSizeMax, "24");
-    Type(txtDuration, "400");
-    Click(chkBold);
-    Click(chkAllMonitors);
+    Type({{txtSizeMin, "24"}, {txtSizeMax, "24"}, {txtDuration, "400"}});
+    for (const SettingsControl id : {chkBold, chkAllMonitors})
+        Click(id);
     ChooseFont("Liberation Mono");
     Scroll(SB_PAGELEFT);
     Select(1);
@@ -484,9 +482,7 @@ TEST_F(SettingsDialogTest, PreviewFlashesTheUnsavedValuesAndDrawsOnlyWhatTheyLea
     Click(cmdPreview);
     EXPECT_EQ(std::get<0>(host.flashes.at(1)), "Drink some water");
     // Numbers that Save would refuse land on their bounds; nothing is said about them.
-    Type(txtSizeMin, "abc");
-    Type(txtSizeMax, "abc");
-    Type(txtDuration, "99999");
+    Type({{txtSizeMin, "abc"}, {txtSizeMax, "abc"}, {txtDuration, "99999"}});
     EXPECT_EQ(MessageBoxes([&] { Click(cmdPreview); }), Boxes{});
     ASSERT_EQ(host.flashes.size(), 3u);
     EXPECT_EQ(std::pair(std::get<2>(host.flashes[2]), std::get<7>(host.flashes[2])), std::pair(6, 10000));
@@ -500,8 +496,7 @@ TEST_F(SettingsDialogTest, CancelStoresNothingRegistersTheOldHotkeysAgainAndUpda
     Open();
     EXPECT_TRUE(RegisterHotKey(nullptr, 0xB002, MOD_CONTROL | MOD_ALT, 'S')) << "off while the dialog is open";
     UnregisterHotKey(nullptr, 0xB002);
-    Type(txtIntMin, "2");
-    Type(txtNewMsg, "extra");
+    Type({{txtIntMin, "2"}, {txtNewMsg, "extra"}});
     Click(cmdAdd);
     Click(chkStartActive);
     Click(cmdClrStart);
