@@ -12,6 +12,7 @@
 #include "tests/support/ScriptedRandom.h"
 #include "tests/support/win32/Keys.h"
 #include "tests/support/win32/Pump.h"
+#include "tests/support/win32/RunKey.h"
 #include "tests/support/win32/TempAppData.h"
 
 #include <gtest/gtest.h>
@@ -215,8 +216,8 @@ TEST_F(SettingsDialogTest, EveryControlOfTheLayoutStandsWhereItSaysAndTabVisitsT
 
 TEST_F(SettingsDialogTest, ShowsEveryFieldOfTheRecordAndSaveTakesEachControlBackIntoItsOwnThenNamesAHeldHotkey)
 {
-    gSettings = {60,   90,  250,   "Liberation Serif", 30,   40, false, 0x00FFFF, true, 128, false,
-                 true, true, MOD_CONTROL | MOD_SHIFT, 'A', MOD_ALT, VK_F5, {"First", "Second"}};
+    gSettings = {60,    90,   250, "Liberation Serif", 30, 40, false, 0x00FFFF, true, 128, false,
+                 false, true, MOD_CONTROL | MOD_SHIFT, 'A', MOD_ALT, VK_F5, {"First", "Second"}};
     Open();
     const std::pair<SettingsControl, const char*> shown[] = {
         {txtIntMin, "60"},  {txtIntMax, "90"},   {txtDuration, "250"}, {txtSizeMin, "30"},
@@ -226,7 +227,7 @@ TEST_F(SettingsDialogTest, ShowsEveryFieldOfTheRecordAndSaveTakesEachControlBack
         EXPECT_EQ(Text(id), text) << id;
     const SettingsControl checks[] = {chkBold, chkRandomColor, chkAllMonitors, chkStartWindows, chkStartActive};
     for (const SettingsControl id : checks)
-        EXPECT_EQ(IsChecked(Item(id)), id != chkBold && id != chkAllMonitors) << id;
+        EXPECT_EQ(IsChecked(Item(id)), id == chkRandomColor || id == chkStartActive) << id;
     EXPECT_EQ(Listed(), gSettings.Messages);
 
     Type({{txtIntMin, "1.4"}, {txtIntMax, "3.5"}, {txtDuration, "300"}, {txtSizeMin, "25"}, {txtSizeMax, "35"},
@@ -244,16 +245,21 @@ TEST_F(SettingsDialogTest, ShowsEveryFieldOfTheRecordAndSaveTakesEachControlBack
     });
     // Held elsewhere, the new stop hotkey is named once as the dialog closes, after the save.
     ASSERT_TRUE(RegisterHotKey(nullptr, 0xB001, MOD_CONTROL | MOD_ALT, 'Q'));
+    const std::optional<std::string> run[] = {RunValue("Halcyra"), RunValue("Brindlewick")};
     const Boxes boxes = MessageBoxes([&] { Click(cmdSave); });
     UnregisterHotKey(nullptr, 0xB001);
+    EXPECT_EQ(RunValue("Halcyra"), '"' + ExePath() + '"');
+    // The end-to-end tests that read the Run key next must not find this test exe there.
+    SetRunValue("Halcyra", run[0]);
+    SetRunValue("Brindlewick", run[1]);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].first, "Halcyra");
     EXPECT_NE(boxes[0].second.find("  Ctrl+Alt+Q  (stop)\r\n"), std::string::npos) << boxes[0].second;
     EXPECT_NE(ReadBytes(appData.OurFile()), "<missing>");
     EXPECT_FALSE(IsWindow(dialog));
     // The typed numbers rounded half to even.
-    const Settings expected{1,     4,     300,   "Liberation Mono", 25, 35, true, RGB(10, 20, 30), false, 144, true,
-                            false, false, 0, 0, MOD_CONTROL | MOD_ALT, 'Q', {"First", "Second", "Third"}};
+    const Settings expected{1,    4,     300, "Liberation Mono", 25, 35, true, RGB(10, 20, 30), false, 144, true,
+                            true, false, 0,   0, MOD_CONTROL | MOD_ALT, 'Q', {"First", "Second", "Third"}};
     EXPECT_EQ(gSettings, expected);
     EXPECT_EQ(host.changes, 1);
 }
