@@ -1,12 +1,15 @@
 #include "flash/win32/frmFlash.h"
 
-#include "tests/support/win32/Pump.h"
+#include "flash/FlashPlan.h"
 #include "platform/win32/GdiScopes.h"
 #include "platform/win32/Handles.h"
+#include "tests/support/win32/Pump.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
 #include <tuple>
 #include <vector>
 
@@ -22,21 +25,27 @@ void Show(frmFlash& flash, const char* text, int32_t color, int32_t opacity = 23
     PumpMessages();
 }
 
+// A picture of width by height as paint leaves it on a 32-bit bitmap.
+std::vector<COLORREF> Pixels(int width, int height, const std::function<void(HDC)>& paint)
+{
+    const UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
+    const UniqueBitmap bitmap(CreateBitmap(width, height, 1, 32, nullptr));
+    const ScopedSelection selected(dc.get(), bitmap.get());
+    paint(dc.get());
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            pixels.push_back(GetPixel(dc.get(), x, y));
+    }
+    return pixels;
+}
+
 // The client area as PrintWindow paints it.
 std::vector<COLORREF> PixelsOf(HWND window)
 {
     RECT client{};
     GetClientRect(window, &client);
-    const UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
-    const UniqueBitmap bitmap(CreateBitmap(client.right, client.bottom, 1, 32, nullptr));
-    const ScopedSelection selected(dc.get(), bitmap.get());
-    PrintWindow(window, dc.get(), PW_CLIENTONLY);
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < client.bottom; ++y) {
-        for (int x = 0; x < client.right; ++x)
-            pixels.push_back(GetPixel(dc.get(), x, y));
-    }
-    return pixels;
+    return Pixels(client.right, client.bottom, [&](HDC dc) { PrintWindow(window, dc, PW_CLIENTONLY); });
 }
 
 }  // namespace
@@ -83,4 +92,38 @@ TEST(FlashWindow, EachShowLeavesOnlyItsOwnTextDrawnOnTheKey)
         EXPECT_GT(text, 20) << second;
         EXPECT_EQ(text + std::count(pixels.begin(), pixels.end(), kKey), std::ssize(pixels)) << second;
     }
+}
+
+TEST(FlashWindow, TheTextSitsFourPixelsInAndStaysDrawnWhenHiddenOrWhenGivenNoText)
+{
+    frmFlash flash(GetModuleHandleA(nullptr));
+    Show(flash, "Stay focused", 0x0000FF);
+    const std::vector<COLORREF> shown = PixelsOf(flash.Handle());
+    RECT client{};
+    GetClientRect(flash.Handle(), &client);
+    // The same text drawn here in the same font, 4 pixels in from the left and the top.
+    const auto drawn = [&](HDC dc) {
+        const FlashFont font = DescribeFlashFont("Arial", 28, true, GetDeviceCaps(dc, LOGPIXELSY));
+        LOGFONTA description{};
+        description.lfHeight = font.Height;
+        description.lfWeight = font.Weight;
+        description.lfCharSet = font.CharSet;
+        description.lfQuality = font.Quality;
+        std::memcpy(description.lfFaceName, font.FaceName.data(), sizeof description.lfFaceName);
+        const UniqueFont made(CreateFontIndirectA(&description));
+        const UniqueBrush key(CreateSolidBrush(kKey));
+        FillRect(dc, &client, key.get());
+        const ScopedSelection selected(dc, made.get());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, 0x0000FF);
+        TextOutA(dc, 4, 4, "Stay focused", 12);
+    };
+    EXPECT_TRUE(shown == Pixels(client.right, client.bottom, drawn));
+    flash.ShowText("", "Arial", 48, false, 0x00FF00, 230, true);
+    PumpMessages();
+    EXPECT_TRUE(IsWindowVisible(flash.Handle()));
+    EXPECT_TRUE(PixelsOf(flash.Handle()) == shown) << "an empty text draws nothing";
+    flash.HideNow();
+    EXPECT_FALSE(IsWindowVisible(flash.Handle()));
+    EXPECT_TRUE(PixelsOf(flash.Handle()) == shown) << "the picture is kept for the next show";
 }

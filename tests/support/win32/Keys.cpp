@@ -29,3 +29,31 @@ void PressKeys(HWND target, const std::vector<WORD>& chord)
     ASSERT_TRUE(PumpUntil([&] { return (GetKeyState(last) & 1) != toggledBefore && GetKeyState(last) >= 0; }));
     PumpUntil([] { return false; }, 30);  // and whatever they posted in turn
 }
+
+void SendMouse(POINT screen, DWORD flags)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+    SendInput(1, &input, sizeof input);
+}
+
+bool PutOnClipboard(const std::string& text)
+{
+    // Another process may hold the clipboard for a moment.
+    if (!PumpUntil([] { return OpenClipboard(nullptr) != FALSE; }))
+        return false;
+    const HGLOBAL memory = EmptyClipboard() ? GlobalAlloc(GMEM_MOVEABLE, text.size() + 1) : nullptr;
+    if (memory) {
+        CopyMemory(GlobalLock(memory), text.c_str(), text.size() + 1);
+        GlobalUnlock(memory);
+    }
+    // The clipboard owns the memory once it has taken it.
+    const bool taken = memory && SetClipboardData(CF_TEXT, memory);
+    if (memory && !taken)
+        GlobalFree(memory);
+    CloseClipboard();
+    return taken;
+}

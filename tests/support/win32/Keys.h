@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 // One key going down (flags 0) or up (KEYEVENTF_KEYUP), through the system's input queue.
@@ -10,3 +11,10 @@ void SendKey(WORD key, DWORD flags);
 // has taken them all. Keys go to the foreground window, which the window manager may have
 // moved elsewhere between two steps of a test, so target is brought back first.
 void PressKeys(HWND target, const std::vector<WORD>& chord);
+
+// The mouse moved to a point of the screen with the given button flags, through the
+// system's input queue as a hand on the mouse would.
+void SendMouse(POINT screen, DWORD flags);
+
+// Puts text on the clipboard as CF_TEXT; false when the clipboard could not be had.
+bool PutOnClipboard(const std::string& text);

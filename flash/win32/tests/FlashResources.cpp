@@ -1,4 +1,7 @@
-#include "flash/win32/tests/GdiObjectCount.h"
+#include "flash/win32/tests/FlashResources.h"
+
+#include "flash/win32/frmFlash.h"
+#include "tests/support/win32/Pump.h"
 
 #include <windows.h>
 #include <psapi.h>
@@ -57,4 +60,18 @@ std::size_t PrivateBytes()
     counters.cb = sizeof(counters);
     GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
     return counters.PagefileUsage;
+}
+
+void ShowVaried(frmFlash& flash, int i)
+{
+    // Few enough fonts that the system's font cache holds them all: rasterising glyphs
+    // afresh would only slow the run down.
+    const char* const texts[] = {"You are calm", "You are confident", "Stay focused", "Drink some water"};
+    flash.ShowText(texts[i % 4], i % 7 == 0 ? "No Such Face" : "Arial", i % 3 == 0 ? 6 : 28 + i % 2 * 20,
+                   i % 2 == 0, (i * 0x10101 + 0x30507) & 0xFFFFFF, i % 300, i % 3 != 0);
+    if (i % 50 == 49)
+        flash.HideNow();
+    // Often enough that the queue stays short, rarely enough not to dominate the run time.
+    if (i % 16 == 15)
+        PumpMessages();
 }
