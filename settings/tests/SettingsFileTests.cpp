@@ -1,109 +1,101 @@
+#include "settings/FileText.h"
 #include "settings/SettingsFile.h"
+#include "settings/SettingsPaths.h"
 
+#include "platform/Utf.h"
 #include "settings/tests/DefaultFile.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <tuple>
+using namespace std::string_literals;
 
-namespace {
-
-using List = std::vector<std::string>;
-
-Settings Load(std::string_view text)
+static Settings Load(std::string_view text)
 {
     return ReadSettings(IniDocument::Parse(text));
 }
 
-std::string Save(const Settings& settings, std::string_view over = "")
+static std::string Latin1ToUtf8(std::string_view ansi)
 {
-    IniDocument file = IniDocument::Parse(over);
-    WriteSettings(settings, file);
-    return file.Serialise();
+    const auto* bytes = reinterpret_cast<const unsigned char*>(ansi.data());
+    return Utf8FromUtf16(std::u16string(bytes, bytes + ansi.size()));
 }
 
-}  // namespace
+// Stands in for the ANSI code page: Latin-1, whose bytes are the first 256 code points.
+const AnsiCodePage kLatin1{Latin1ToUtf8, [](std::string_view utf8) -> std::optional<std::string> {
+                               const std::u16string utf16 = Utf16FromUtf8(utf8);
+                               const std::string ansi(utf16.begin(), utf16.end());  // each unit's low byte
+                               return Latin1ToUtf8(ansi) == utf8 ? std::optional(ansi) : std::nullopt;
+                           }};
 
-TEST(SettingsFile, AFreshFileHoldsTheDefaultsInTheirOrderAndAnEmptyOneGivesThemWithoutMessages)
+TEST(SettingsFile, AFreshFileHoldsTheDefaultsAnEmptyOneGivesThemWithoutMessagesAndAnOldOneKeepsWhatItHolds)
 {
-    EXPECT_EQ(Save(DefaultSettings()), kDefaultFile);
+    IniDocument file;
+    WriteSettings(DefaultSettings(), file);
+    EXPECT_EQ(file.Serialise(), kDefaultFile);
     EXPECT_EQ(Load(kDefaultFile), DefaultSettings());
-    Settings noMessages = DefaultSettings();
-    noMessages.Messages.clear();
-    EXPECT_EQ(Load(""), noMessages);
+    Settings s = DefaultSettings();
+    s.Messages.clear();
+    EXPECT_EQ(Load(""), s);
+    // Written over a file, other sections and keys stay and one Messages section comes last.
+    const std::string_view defaults(kDefaultFile, std::string_view(kDefaultFile).find("[Messages]"));
+    file = IniDocument::Parse("[Messages]\nM4=4\n[User]\nfoo=bar\n"s.append(defaults) + "x=1\n[messages]\nM=0");
+    WriteSettings(s, file);
+    EXPECT_EQ(file.Serialise(), "[User]\r\nfoo=bar\r\n"s.append(defaults) + "x=1\r\n[Messages]\r\nCount=0\r\n");
 }
 
-TEST(LoadSettings, ClampsRoundsAndRepairsEveryNumberAndFallsBackWhenOneCannotBeHeld)
+TEST(LoadSettings, ClampsRoundsAndRepairsNumbersFallsBackWhenOneCannotBeHeldNamesAFontAndClosesUpMessageGaps)
 {
     const auto numbers = [](std::string_view text) {
         const Settings s = Load(text);
         return std::tuple(s.IntervalMin, s.IntervalMax, s.DurationMs, s.FontSizeMin, s.FontSizeMax, s.Opacity, s.Color,
                           s.StartMod, s.StartKey, s.StopMod, s.StopKey);
     };
-    EXPECT_EQ(numbers("[Timing]\r\nIntervalMin=0\r\nIntervalMax=abc\r\nDurationMs=5\r\n[Look]\r\nFontSizeMin=-3\r\n"
-                      "FontSizeMax=2\r\nOpacity=9.6\r\nColor=&HFF\r\n[Hotkeys]\r\nStartMod=2.5\r\nStartKey=3.5\r\n"
-                      "StopMod=-7\r\nStopKey=2147483647.4\r\n"),
-              std::tuple(1, 1, 10, 6, 6, 10, 255, 2, 4, -7, INT32_MAX));
-    EXPECT_EQ(numbers("[Timing]\r\nIntervalMin=100000\r\nIntervalMax=1e12\r\nDurationMs=10001\r\n[Look]\r\n"
-                      "FontSizeMin=12.5\r\nFontSizeMax=401\r\nOpacity=300\r\nColor=-2147483648\r\n"),
-              std::tuple(86400, 86400, 10000, 12, 400, 255, INT32_MIN, 3, 83, 3, 88));
-    // Maximums below their minimums are raised to them.
-    EXPECT_EQ(numbers("[Timing]\r\nIntervalMin=30\r\nIntervalMax=10\r\n[Look]\r\nFontSizeMin=72\r\nFontSizeMax=10\r\n"
-                      "Color=junk\r\n"),
-              std::tuple(30, 30, 100, 72, 72, 230, 0, 3, 83, 3, 88));
+    // A maximum below its minimum is raised to it; colours and hotkeys are only rounded.
+    EXPECT_EQ(numbers("[Timing]\nIntervalMin=0\nIntervalMax=1e12\nDurationMs=5\n[Look]\nFontSizeMin=12.5\n"
+                      "FontSizeMax=2\nOpacity=300\nColor=junk\n[Hotkeys]\nStartMod=2.5\nStartKey=3.5\n"
+                      "StopMod=-2147483648\nStopKey=2147483647.4"),
+              std::tuple(1, 86400, 10, 12, 12, 255, 0, 2, 4, INT32_MIN, INT32_MAX));
     // What a double or 32 bits cannot hold gives the key's default.
-    EXPECT_EQ(numbers("[Timing]\r\nIntervalMin=1e400\r\n[Look]\r\nOpacity=-1e999\r\nColor=4294967295\r\n[Hotkeys]\r\n"
-                      "StartMod=2147483647.5\r\nStartKey=-2147483649\r\nStopMod=1e999\r\nStopKey=&HFFFFFFFF\r\n"),
+    EXPECT_EQ(numbers("[Timing]\nIntervalMin=1e400\n[Look]\nColor=4294967295\n[Hotkeys]\nStartMod=2147483647.5\n"
+                      "StartKey=-2147483649"),
               std::tuple(5, 20, 100, 28, 48, 230, 16777215, 3, 83, 3, 88));
-}
-
-TEST(LoadSettings, AFlagIsTrueExactlyWhenItsNumberIsNotZeroAndAFontIsAlwaysNamed)
-{
-    const std::pair<const char*, bool> bold[] = {{"1", true},   {"-1", true},  {"2", true},     {"0.5", true},
-                                                 {"0", false},  {"", false},   {"true", false}, {"1e999", true}};
-    for (const auto& [value, expected] : bold)
-        EXPECT_EQ(Load(std::string("[Look]\r\nBold=") + value).Bold, expected) << value;
-    const Settings s = Load("[Look]\r\nRandomColor=1e999\r\nAllMonitors=0\r\n[General]\r\nStartWithWindows=0\r\n"
-                            "StartActive=7\r\n");
-    EXPECT_EQ(std::tuple(s.RandomColor, s.AllMonitors, s.StartWithWindows, s.StartActive),
-              std::tuple(false, false, false, true));
-    EXPECT_EQ(Load("[Look]\r\nFontName=\r\n").FontName, "Arial");
-    EXPECT_EQ(Load("[Look]\r\nFontName= Courier New \r\n").FontName, "Courier New");
-}
-
-TEST(LoadSettings, ReadsCountMessagesAndClosesUpTheGaps)
-{
-    const std::pair<const char*, List> cases[] = {
-        {"Count=3\r\nM1=a\r\nM2=\r\nM3=c", {"a", "c"}},
-        {"Count=2\r\nM1=a\r\nM2=b\r\nM3=c", {"a", "b"}},
-        // Count is rounded half to even: 0.5 reads none, 1.5 and 2.5 read two.
-        {"Count=0.5\r\nM1=a", {}}, {"Count=1.5\r\nM1=a\r\nM2=b\r\nM3=c", {"a", "b"}},
-        {"Count=2.5\r\nM1=a\r\nM2=b\r\nM3=c", {"a", "b"}},
-        {"Count=3\r\nM3=c\r\nm1= ' spaced ' ", {" spaced ", "c"}},
-        {"Count=-4\r\nM1=a", {}},
-        {"M1=a", {}},
-        {"Count=1e999\r\nM1=lost", {}},
-        {"Count=1e12\r\nM1=a\r\nM100000=z\r\nM100001=beyond", {"a", "z"}}};
+    // A flag is true exactly when its number is not zero; Bold is on by default, RandomColor off.
+    const std::pair<std::string, std::tuple<bool, bool, std::string>> flags[] = {
+        {"-1", {true, true, "-1"}}, {"0.5", {true, true, "0.5"}}, {"", {false, false, "Arial"}},
+        {"1e999", {true, false, "1e999"}}};
+    for (const auto& [value, expected] : flags) {
+        const Settings s = Load("[Look]\nBold=" + value + "\nRandomColor=" + value + "\nFontName=" + value);
+        EXPECT_EQ(std::tie(s.Bold, s.RandomColor, s.FontName), expected) << value;
+    }
+    // Count is rounded half to even: 0.5 reads none, 1.5 and 2.5 read two; empty messages are left out.
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"Count=3\nM1=a\nM2=\nM3=c", {"a", "c"}}, {"M1=a", {}}, {"Count=0.5\nM1=a", {}}, {"Count=1e999\nM1=lost", {}},
+        {"Count=1.5\nM1=a\nM2=b\nM3=c", {"a", "b"}}, {"Count=2.5\nM1=a\nM2=b\nM3=c", {"a", "b"}},
+        {"Count=1e12\nM1=a\nM100000=z\nM100001=beyond", {"a", "z"}}};
     for (const auto& [section, messages] : cases)
-        EXPECT_EQ(Load(std::string("[Messages]\r\n") + section).Messages, messages) << section;
+        EXPECT_EQ(Load("[Messages]\n"s + section).Messages, messages) << section;
 }
 
-TEST(SaveSettings, KeepsOtherSectionsAndUnknownKeysAndWritesOneMessagesSectionLast)
+TEST(SettingsOnDisk, PathsUnderAppDataOrBesideTheExeAndTheTextReadByMarkOrContentAndWrittenAsAnsiIfThatReadsBack)
 {
-    const char* old = "; mine\r\n[User]\r\nfoo=bar\r\n[Messages]\r\nCount=5\r\nM1=1\r\nM2=2\r\nM3=3\r\nM4=4\r\nM5=5\r\n"
-                      "[Look]\r\nExtra=x\r\nBold=0\r\n[messages]\r\nM7=stale\r\n[Later]\r\nz=1\r\n";
-    Settings s = DefaultSettings();
-    s.Messages = {"a", "", "c"};
-    const std::string expected =
-        "; mine\r\n[User]\r\nfoo=bar\r\n"
-        "[Look]\r\nExtra=x\r\nBold=1\r\nFontName=Arial\r\nFontSizeMin=28\r\nFontSizeMax=48\r\nColor=16777215\r\n"
-        "RandomColor=0\r\nOpacity=230\r\nAllMonitors=1\r\n"
-        "[Later]\r\nz=1\r\n"
-        "[Timing]\r\nIntervalMin=5\r\nIntervalMax=20\r\nDurationMs=100\r\n"
-        "[General]\r\nStartWithWindows=1\r\nStartActive=0\r\nPauseWhenBusy=1\r\nHideFromCapture=1\r\n"
-        "[Hotkeys]\r\nStartMod=3\r\nStartKey=83\r\nStopMod=3\r\nStopKey=88\r\n"
-        "[Messages]\r\nCount=3\r\nM1=a\r\nM2=\r\nM3=c\r\n";
-    EXPECT_EQ(Save(s, old), expected);
-    EXPECT_EQ(Load(expected).Messages, (List{"a", "c"}));
+    EXPECT_EQ(SettingsFileIn(SettingsFolderFor("C:\\Data\\", "C:\\Tools\\halcyra.exe")),
+              "C:\\Data\\Halcyra\\settings.ini");
+    EXPECT_EQ(SettingsFolderFor("", "C:\\Tools\\halcyra.exe"), "C:\\Tools\\Halcyra");
+    EXPECT_EQ(LegacySettingsFileFor("C:\\Data"), "C:\\Data\\Brindlewick\\settings.ini");
+    EXPECT_EQ(ExePathFor("C:\\Tools\\my.app.EXE"), "C:\\Tools\\my.app.exe");
+    EXPECT_EQ(ExePathFor("C:\\v1.2\\noext"), "C:\\v1.2\\noext.exe");
+    // Decoded by the mark, else valid UTF-8 as UTF-8 and the rest as ANSI; encoded as ANSI when that reads back.
+    const std::pair<std::string, std::string> decoded[] = {
+        {"x=Caf\xC3\xA9", "x=Caf\xC3\xA9"}, {"\xC3\xA9\xE9", "\xC3\x83\xC2\xA9\xC3\xA9"},
+        {"\xEF\xBB\xBFx=\xD0\x9C", "x=\xD0\x9C"}, {"\xEF\xBB\xBF\xC3x", "\xEF\xBF\xBDx"},
+        {"\xFF\xFEx\0=\0\xE9\0\xAC\x20\x3D\xD8\x00\xDE"s, "x=\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"},
+        {"\xFE\xFF\0x\0=\x04\x1C"s, "x=\xD0\x9C"}, {"\xFF\xFEk\0="s, "k"}};  // a stray last byte is no character
+    for (const auto& [bytes, text] : decoded)
+        EXPECT_EQ(DecodeFileText(bytes, kLatin1), text) << bytes;
+    const std::pair<std::string, std::string> encoded[] = {
+        {"x=Caf\xC3\xA9", "x=Caf\xE9"}, {"x=\xD0\x9C", "\xFF\xFEx\0=\0\x1C\x04"s},
+        // "Ã©" in ANSI is the UTF-8 of "é", which is how it would read back.
+        {"\xC3\x83\xC2\xA9", "\xFF\xFE\xC3\0\xA9\0"s}};
+    for (const auto& [text, bytes] : encoded)
+        EXPECT_EQ(EncodeFileText(text, kLatin1), bytes) << text;
 }
