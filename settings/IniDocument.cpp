@@ -120,11 +120,6 @@ IniDocument IniDocument::Parse(std::string_view text)
     return doc;
 }
 
-bool IniDocument::HasSection(std::string_view section) const
-{
-    return FindSection(section).has_value();
-}
-
 std::optional<std::string> IniDocument::Find(std::string_view section, std::string_view key) const
 {
     const std::optional<std::size_t> s = FindSection(section);

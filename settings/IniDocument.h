@@ -24,7 +24,6 @@ public:
     // when the section or the key is missing.
     std::optional<std::string> Find(std::string_view section, std::string_view key) const;
     std::string Get(std::string_view section, std::string_view key, std::string_view fallback) const;
-    bool HasSection(std::string_view section) const;
 
     // Sets key so that Find gives value back (up to kMaxValueLength, and with every CR,
     // LF or NUL turned into a blank): updated in place when present, otherwise appended
