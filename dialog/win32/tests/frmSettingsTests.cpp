@@ -150,8 +150,9 @@ TEST_F(SettingsDialogTest, StandsWhereItsLayoutSaysAndTabVisitsItsControlsInOrde
         // An empty text is the record's to fill, and so is lblOpacity's.
         const std::string text = *control.text && control.id != lblOpacity ? Text(control.id) : control.text;
         const ControlRect at = ClientRect(control);
+        const Rect position{at.x, at.y, at.width, at.height};
         EXPECT_EQ(std::tuple(std::string(kind), text, placed(control.id)),
-                  std::tuple(classes[static_cast<int>(control.kind)], control.text, Rect{at.x, at.y, at.width, at.height}))
+                  std::tuple(classes[static_cast<int>(control.kind)], control.text, position))
             << control.id;
         if (control.kind != ControlKind::GroupBox && control.kind != ControlKind::Label &&
             control.kind != ControlKind::WrappingLabel)
@@ -181,7 +182,8 @@ TEST_F(SettingsDialogTest, ShowsTheRecordCancelKeepsItAndSaveTakesEachControlBac
         {cboFont, "Liberation Serif"}, {lblOpacity, "50%"}, {txtHkStart, "Ctrl+Shift+A"}, {txtHkStop, "Alt+F5"}};
     for (const auto& [id, text] : shown)
         EXPECT_EQ(Text(id), text) << id;
-    const auto checks = {chkBold, chkRandomColor, chkAllMonitors, chkStartWindows, chkStartActive, chkPauseBusy, chkHideCapture};
+    const auto checks = {chkBold,        chkRandomColor, chkAllMonitors, chkStartWindows,
+                         chkStartActive, chkPauseBusy,   chkHideCapture};
     for (const SettingsControl id : checks)
         EXPECT_EQ(IsChecked(Item(id)), id == chkRandomColor || id == chkStartActive) << id;
     EXPECT_EQ(Listed(), record.Messages);
@@ -255,6 +257,7 @@ TEST_F(SettingsDialogTest, ShowsTheRecordCancelKeepsItAndSaveTakesEachControlBac
 }
 
 TEST_F(SettingsDialogTest, ARefusalNamesItsBoxFocusesItAndStoresNothingAndAnExitMeanwhileClosesEverything) {
+    const Settings before = gSettings;
     Open();
     // The range refusal selects the whole text, the order refusal leaves the selection as it was.
     for (const auto& [box, typed, message, selection] :
@@ -268,7 +271,7 @@ TEST_F(SettingsDialogTest, ARefusalNamesItsBoxFocusesItAndStoresNothingAndAnExit
         EXPECT_EQ(SendMessageA(Item(box), EM_GETSEL, 0, 0), selection) << message;
         Type({{box, valid}});
     }
-    EXPECT_EQ(std::tuple(host.changes, ReadBytes(appData.OurFile())), std::tuple(0, "<missing>"));
+    EXPECT_EQ(std::tuple(gSettings, host.changes, ReadBytes(appData.OurFile())), std::tuple(before, 0, "<missing>"));
     frmFlash flash(GetModuleHandleA(nullptr));
     frmMain form(GetModuleHandleA(nullptr), flash, TimerResolution());
     Type({{txtIntMin, ""}});

@@ -5,10 +5,9 @@
 
 #include <gtest/gtest.h>
 
-// Fails on WM_SETTEXT, as a handler whose allocation failed would, and passes every other message on.
+// Fails on WM_SETTEXT, as a handler whose allocation failed would, and hands every other message to the base.
 template <class Base>
-class Failing : public Base {
-protected:
+struct Failing : Base {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_SETTEXT)
             throw std::bad_alloc();
@@ -16,40 +15,32 @@ protected:
     }
 };
 
-class FailingWindow final : public Failing<Window> {
-public:
+struct FailingWindow final : Failing<Window> {
     FailingWindow() { Create(GetModuleHandleA(nullptr), Class{.name = "HalcyraProbe"}, 0, "", WS_POPUP, RECT{}); }
-    bool unboundAtLastCall = false;
-
-private:
     void Destroyed() override { unboundAtLastCall = Handle() == nullptr; }
+    bool unboundAtLastCall = false;
 };
 
-class FailingBox final : public Failing<Subclass> {
-public:
+struct FailingBox final : Failing<Subclass> {
     explicit FailingBox(HWND box) { Attach(box); }
 };
 
-
-// The exception stops in the base, which hands the message to the default or the control's own procedure.
+// The exception stops in the base, which gives the message to the default procedure or the control's own.
 TEST(WindowBases, OutliveAFailedHandlerAndUnbindBeforeTheLastCall) {
     FailingWindow window;
-    SetText(window.Handle(), "by default");
-    EXPECT_EQ(TextOf(window.Handle()), "by default");
-    const HWND box = CreateWindowExA(0, "Edit", "", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
+    const HWND box = CreateWindowExA(0, "Edit", "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
     const FailingBox subclass(box);
-    SetText(box, "by the box");
-    EXPECT_EQ(TextOf(box), "by the box");
+    SetText(window.Handle(), "default");
+    SetText(box, "own");
+    EXPECT_EQ(TextOf(window.Handle()) + "," + TextOf(box), "default,own");
     DestroyWindow(box);
     DestroyWindow(window.Handle());
     EXPECT_TRUE(window.unboundAtLastCall);
 }
 
 TEST(SingleInstance, TheSecondHolderSeesTheFirstUntilItIsGone) {
-    {
-        const SingleInstance first;
-        EXPECT_FALSE(first.AnotherIsRunning());
-        EXPECT_TRUE(SingleInstance().AnotherIsRunning());
-    }
+    auto first = std::make_optional<SingleInstance>();
+    EXPECT_EQ(std::pair(first->AnotherIsRunning(), SingleInstance().AnotherIsRunning()), std::pair(false, true));
+    first.reset();
     EXPECT_FALSE(SingleInstance().AnotherIsRunning());
 }

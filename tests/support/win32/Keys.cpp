@@ -5,10 +5,7 @@
 #include <gtest/gtest.h>
 
 void SendKey(WORD key, DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = flags;
+    INPUT input{.type = INPUT_KEYBOARD, .ki = {key, 0, flags, 0, 0}};
     SendInput(1, &input, sizeof input);
 }
 

@@ -6,7 +6,7 @@ std::optional<std::string> SwapRunValue(const char* name, const std::optional<st
     const char* const key = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
     char before[MAX_PATH] = {};
     DWORD size = sizeof before;
-    const bool held = RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, before, &size) == ERROR_SUCCESS;
+    const bool held = !RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, before, &size);
     if (value)
         RegSetKeyValueA(HKEY_CURRENT_USER, key, name, REG_SZ, value->c_str(), value->size() + 1);
     else

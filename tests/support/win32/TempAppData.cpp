@@ -4,7 +4,7 @@
 
 TempAppData::TempAppData() : previous_(EnvironmentVariable("APPDATA")) {
     static int serial = 0;
-    const std::string name = "halcyra-settings-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
+    const std::string name = "halcyra-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
     root_ = (std::filesystem::temp_directory_path() / name).string();
     CreateDirectoryA(root_.c_str(), nullptr);
     SetEnvironmentVariableA("APPDATA", root_.c_str());
