@@ -144,7 +144,7 @@ TEST_F(SettingsDialogTest, StandsWhereItsLayoutSaysAndTabVisitsItsControlsInOrde
         return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
     };
     std::vector<SettingsControl> tabStops, visited;
-    for (const ControlSpec& control : SettingsLayout()) {
+    for (const auto& control : SettingsLayout()) {
         char kind[16] = {};
         GetClassNameA(Item(control.id), kind, sizeof kind);
         // An empty text is the record's to fill, and so is lblOpacity's.
