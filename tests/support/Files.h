@@ -1,22 +1,16 @@
 #pragma once
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
-#include <string_view>
 
 // Writes a whole file, making its folder first.
-inline void WriteBytes(const std::string& path, std::string_view bytes)
-{
+inline void WriteBytes(const std::string& path, std::string_view bytes) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 // The file's bytes, or "<missing>" when it cannot be opened.
-inline std::string ReadBytes(const std::string& path)
-{
+inline std::string ReadBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return "<missing>";
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "<missing>";
 }

@@ -3,67 +3,32 @@
 #include "flash/win32/frmFlash.h"
 #include "tests/support/win32/Pump.h"
 
-#include <windows.h>
 #include <psapi.h>
 #include <winternl.h>
 
-#include <algorithm>
-#include <cstdint>
-
-namespace {
-
-// Layout of one entry of the table Wine keeps in GdiSharedHandleTable; a free entry has Type 0.
-struct GdiHandleEntry {
-    uint64_t Object;
-    uint32_t Owner;
-    uint16_t Unique;
-    uint8_t Type;
-    uint8_t Flags;
-    uint64_t UserPointer;
-};
-static_assert(sizeof(GdiHandleEntry) == 24);
-
-constexpr std::size_t HandleTableEntries = 0x10000;
-// Offset of GdiSharedHandleTable in the PEB.
-constexpr std::size_t HandleTableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
-
-const GdiHandleEntry* HandleTable()
-{
+std::size_t GdiObjectCount() {
+    if (const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))
+        return reported;
     PROCESS_BASIC_INFORMATION basic{};
-    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof(basic), nullptr) != 0)
-        return nullptr;
+    NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic, nullptr);
+    // Wine's GdiSharedHandleTable, at 0xF8 in the 64-bit PEB: 0x10000 entries of 24 bytes,
+    // each with its object's type at byte 14, 0 for a free entry.
     const auto* peb = reinterpret_cast<const BYTE*>(basic.PebBaseAddress);
-    return *reinterpret_cast<const GdiHandleEntry* const*>(peb + HandleTableOffset);
+    const BYTE* table = peb ? *reinterpret_cast<const BYTE* const*>(peb + 0xF8) : nullptr;
+    std::size_t live = 0;
+    for (std::size_t entry = 0; table && entry < 0x10000; ++entry)
+        live += table[entry * 24 + 14] != 0;
+    return live;
 }
 
-std::size_t CountHandleTable()
-{
-    const GdiHandleEntry* table = HandleTable();
-    if (!table)
-        return 0;
-    return static_cast<std::size_t>(
-        std::count_if(table, table + HandleTableEntries, [](const GdiHandleEntry& entry) { return entry.Type != 0; }));
-}
-
-}  // namespace
-
-std::size_t GdiObjectCount()
-{
-    const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    return reported != 0 ? reported : CountHandleTable();
-}
-
-std::size_t PrivateBytes()
-{
+std::size_t PrivateBytes() {
     // PagefileUsage rather than PrivateUsage: Wine leaves the latter at 0.
     PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof(counters);
-    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
     return counters.PagefileUsage;
 }
 
-void ShowVaried(frmFlash& flash, int i)
-{
+void ShowVaried(frmFlash& flash, int i) {
     // Few enough fonts that the system's font cache holds them all: rasterising glyphs
     // afresh would only slow the run down.
     const char* const texts[] = {"You are calm", "You are confident", "Stay focused", "Drink some water"};

@@ -4,18 +4,14 @@
 
 #include <gtest/gtest.h>
 
-void SendKey(WORD key, DWORD flags)
-{
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = flags;
+void SendKey(WORD key, DWORD flags) {
+    INPUT input{.type = INPUT_KEYBOARD, .ki = {key, 0, flags, 0, 0}};
     SendInput(1, &input, sizeof input);
 }
 
-void PressKeys(HWND target, const std::vector<WORD>& chord)
-{
-    if (target && GetForegroundWindow() != target) {
+void PressKeys(HWND target, const std::vector<WORD>& chord) {
+    // Activating the window again would move its focus back to where it last was.
+    if (GetForegroundWindow() != target) {
         SetForegroundWindow(target);
         PumpUntil([&] { return GetForegroundWindow() == target; });
     }
@@ -30,29 +26,16 @@ void PressKeys(HWND target, const std::vector<WORD>& chord)
     PumpUntil([] { return false; }, 30);  // and whatever they posted in turn
 }
 
-void SendMouse(POINT screen, DWORD flags)
-{
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
-    SendInput(1, &input, sizeof input);
-}
-
-bool PutOnClipboard(const std::string& text)
-{
+bool PutOnClipboard(const std::string& text) {
     // Another process may hold the clipboard for a moment.
     if (!PumpUntil([] { return OpenClipboard(nullptr) != FALSE; }))
         return false;
-    const HGLOBAL memory = EmptyClipboard() ? GlobalAlloc(GMEM_MOVEABLE, text.size() + 1) : nullptr;
-    if (memory) {
-        CopyMemory(GlobalLock(memory), text.c_str(), text.size() + 1);
-        GlobalUnlock(memory);
-    }
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    CopyMemory(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
     // The clipboard owns the memory once it has taken it.
-    const bool taken = memory && SetClipboardData(CF_TEXT, memory);
-    if (memory && !taken)
+    const bool taken = EmptyClipboard() && SetClipboardData(CF_TEXT, memory);
+    if (!taken)
         GlobalFree(memory);
     CloseClipboard();
     return taken;

@@ -12,9 +12,5 @@ void SendKey(WORD key, DWORD flags);
 // moved elsewhere between two steps of a test, so target is brought back first.
 void PressKeys(HWND target, const std::vector<WORD>& chord);
 
-// The mouse moved to a point of the screen with the given button flags, through the
-// system's input queue as a hand on the mouse would.
-void SendMouse(POINT screen, DWORD flags);
-
 // Puts text on the clipboard as CF_TEXT; false when the clipboard could not be had.
 bool PutOnClipboard(const std::string& text);

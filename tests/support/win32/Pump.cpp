@@ -2,10 +2,8 @@
 
 #include "dialog/win32/frmSettings.h"
 
-void PumpMessages()
-{
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+void PumpMessages() {
+    for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) {
         if (IsSettingsDialogMessage(msg))
             continue;
         TranslateMessage(&msg);
@@ -13,14 +11,11 @@ void PumpMessages()
     }
 }
 
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    const DWORD start = GetTickCount();
-    while (!done()) {
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    for (const DWORD start = GetTickCount(); !done(); PumpMessages()) {
         if (GetTickCount() - start > timeoutMs)
             return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        PumpMessages();
     }
     return true;
 }

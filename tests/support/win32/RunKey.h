@@ -2,10 +2,7 @@
 #include <optional>
 #include <string>
 
-// The current user's Run key, which the end-to-end tests of the same Wine prefix read:
-// a test that changes a value there puts back what it found.
-
-// A value of the key, or nothing when there is none.
-std::optional<std::string> RunValue(const char* name);
-// Writes the value, or deletes it for nothing.
-void SetRunValue(const char* name, const std::optional<std::string>& value);
+// Writes a value of the current user's Run key, or deletes it for nothing, and returns what
+// it held before. The end-to-end tests of the same Wine prefix read the key: a test that
+// changes a value there puts back what it found.
+std::optional<std::string> SwapRunValue(const char* name, const std::optional<std::string>& value);

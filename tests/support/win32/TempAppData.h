@@ -2,7 +2,6 @@
 #include <windows.h>
 
 #include <string>
-#include <string_view>
 
 #include "tests/support/Files.h"
 
@@ -11,15 +10,10 @@ class TempAppData {
 public:
     TempAppData();
     ~TempAppData();
-    TempAppData(const TempAppData&) = delete;
-    TempAppData& operator=(const TempAppData&) = delete;
-
     const std::string& Root() const { return root_; }
-    std::string OurFolder() const { return root_ + "\\Halcyra"; }
-    std::string OurFile() const { return OurFolder() + "\\settings.ini"; }
+    std::string OurFile() const { return root_ + "\\Halcyra\\settings.ini"; }
 
 private:
-    std::string root_;
     std::string previous_;
-    bool hadPrevious_ = false;
+    std::string root_;
 };
