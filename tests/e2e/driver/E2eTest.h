@@ -195,7 +195,7 @@ protected:
     bool Exited(DWORD timeoutMs) const { return WaitForSingleObject(process.get(), timeoutMs) == WAIT_OBJECT_0; }
     std::vector<HWND> Windows(const char* name) const { return TopLevelWindowsOf(GetProcessId(process.get()), name); }
     HWND Window(const char* name) const { return Windows(name).empty() ? nullptr : Windows(name)[0]; }
-    static HWND TrayIcon(DWORD waitMs = kActionTimeoutMs) { return Require(WaitForHalcyraIcon(waitMs), "no icon"); }
+    static HWND TrayIcon(DWORD ms = kActionTimeoutMs) { return Require(WaitForHalcyraIcon(ms), "no Halcyra icon"); }
     // Opens the tray menu with the right button and picks an item by its underlined letter;
     // returns where the menu was.
     RECT ChooseFromTrayMenu(WORD mnemonicKey)
