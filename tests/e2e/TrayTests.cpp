@@ -154,4 +154,6 @@ TEST_F(HotkeyWarning, OneBoxWithTheIconBehindItThenAKeyedTopmostFlashThatShowsTh
     EXPECT_EQ(std::make_tuple(exStyle & 0x080800A8, layered.key, int{layered.alpha}, int(layered.flags), width, height),
               std::make_tuple(0x080800A8, RGB(255, 0, 255), 128, LWA_COLORKEY | LWA_ALPHA, text.cx + 8, text.cy + 8));
     EXPECT_TRUE(Windows("#32770").empty()) << "a second box";
+    PressChord({VK_CONTROL, VK_MENU, 'X'});
+    EXPECT_TRUE(WaitForHalcyraIcon(kActionTimeoutMs, "Halcyra - stopped")) << "the stop hotkey registered all the same";
 }

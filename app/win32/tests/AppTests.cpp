@@ -12,7 +12,6 @@
 static QUERY_USER_NOTIFICATION_STATE answer = QUNS_PRESENTATION_MODE;
 static std::vector<DWORD> affinities;
 static BOOL granted = TRUE;
-static UINT handedOn = 0;
 
 static HRESULT WINAPI ScriptedAnswer(QUERY_USER_NOTIFICATION_STATE* state) {
     *state = answer;
@@ -22,14 +21,6 @@ static HRESULT WINAPI ScriptedAnswer(QUERY_USER_NOTIFICATION_STATE* state) {
 static BOOL WINAPI RecordAffinity(HWND, DWORD affinity) {
     affinities.push_back(affinity);
     return granted;
-}
-
-// Answers what reaches it with its wParam plus 1000, so that a test sees what was handed on, and its answer.
-static LRESULT CALLBACK Recorder(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_HOTKEY && message != 0x464 && message < WM_APP)
-        return DefWindowProcW(window, message, wParam, lParam);
-    handedOn = message;
-    return static_cast<LRESULT>(wParam) + 1000;
 }
 
 TEST(MainForm, LeavesTheBusyUserAndCapturesAloneKeepsItsTrayIconAndLeavesASecondExitToTheFirst) {
@@ -93,28 +84,4 @@ TEST(TrayMenu, HoldsItsItemsWithSettingsInBoldAndTheCaptionsAndStatesItIsGiven) 
                               "-", "E&xit"}));
     menu.Apply({"&Start", "S&top", true, false});
     EXPECT_EQ(items()[1], "S&top(grey)");
-}
-
-TEST(WindowHook, GoesInFrontOnceAndHandsOnAllButHotkeyAndTrayMessagesWithTheirAnswer) {
-    WNDCLASSW recording{};
-    recording.lpfnWndProc = &Recorder;
-    recording.lpszClassName = L"HalcyraRecorder";
-    RegisterClassW(&recording);
-    HWND windows[2];
-    for (HWND& window : windows) {
-        window = CreateWindowExW(0, L"HalcyraRecorder", L"", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
-        HookWindow(window);
-    }
-    const auto procedure = [](HWND window) { return (WNDPROC)GetWindowLongPtrW(window, GWLP_WNDPROC); };
-    EXPECT_EQ(std::pair(procedure(windows[0]), procedure(windows[1])), std::pair(&WindowProc, &Recorder)) << "once";
-    const std::pair<UINT, bool> messages[] = {{WM_APP + 7, true}, {WM_HOTKEY, false}, {0x464, false}};
-    for (const auto& [message, answered] : messages) {
-        handedOn = 0;
-        EXPECT_EQ(SendMessageW(windows[0], message, 5, WM_LBUTTONUP), answered ? 1005 : 0) << message;
-        EXPECT_EQ(handedOn, answered ? message : 0) << message;
-    }
-    UnhookWindow();
-    EXPECT_EQ(procedure(windows[0]), &Recorder) << "restored";
-    for (const HWND window : windows)
-        DestroyWindow(window);
 }

@@ -32,9 +32,10 @@ TEST(FlashWindow, FloatsKeyedAboveTheActiveWindowAndShowsOnlyItsLatestTextFourPi
     ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == other; }));
     frmFlash flash(GetModuleHandleA(nullptr));
     const HWND window = flash.Handle();
-    // The same letters as the text after it, so that the window keeps its size and must be cleared.
-    flash.ShowText("focused Stay", "Arial", 28, true, 0x00FF00, 100, true);
-    flash.ShowText("Stay focused", "Arial", 28, true, 0x0000FF, 200, true);
+    // The same letters as the text after it, so that the window keeps its size and must be
+    // cleared; Cyrillic among them, which only the wide text calls draw.
+    flash.ShowText("\xD0\x9C\xD0\xB8\xD1\x80 Stay", "Arial", 28, true, 0x00FF00, 100, true);
+    flash.ShowText("Stay \xD0\x9C\xD0\xB8\xD1\x80", "Arial", 28, true, 0x0000FF, 200, true);
     PumpMessages();
     std::tuple<COLORREF, BYTE, DWORD> layered;
     GetLayeredWindowAttributes(window, &std::get<0>(layered), &std::get<1>(layered), &std::get<2>(layered));
@@ -56,7 +57,7 @@ TEST(FlashWindow, FloatsKeyedAboveTheActiveWindowAndShowsOnlyItsLatestTextFourPi
         const ScopedSelection selected(dc, made.get());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, 0x0000FF);
-        TextOutA(dc, 4, 4, "Stay focused", 12);
+        TextOutW(dc, 4, 4, L"Stay \u041C\u0438\u0440", 8);
     };
     const std::vector<COLORREF> shown = Pixels(window);
     EXPECT_TRUE(shown == Pixels(window, drawn));

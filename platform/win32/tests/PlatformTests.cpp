@@ -1,5 +1,4 @@
 #include "platform/win32/Controls.h"
-#include "platform/win32/SingleInstance.h"
 #include "platform/win32/Subclass.h"
 #include "platform/win32/Window.h"
 
@@ -36,11 +35,4 @@ TEST(WindowBases, OutliveAFailedHandlerAndUnbindBeforeTheLastCall) {
     DestroyWindow(box);
     DestroyWindow(window.Handle());
     EXPECT_TRUE(window.unboundAtLastCall);
-}
-
-TEST(SingleInstance, TheSecondHolderSeesTheFirstUntilItIsGone) {
-    auto first = std::make_optional<SingleInstance>();
-    EXPECT_EQ(std::pair(first->AnotherIsRunning(), SingleInstance().AnotherIsRunning()), std::pair(false, true));
-    first.reset();
-    EXPECT_FALSE(SingleInstance().AnotherIsRunning());
 }
