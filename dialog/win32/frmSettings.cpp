@@ -229,11 +229,6 @@ void frmSettings::cmdCancel_Click()
     Destroy();
 }
 
-HWND SettingsDialog()
-{
-    return openDialog;
-}
-
 void CloseSettingsDialog()
 {
     if (openDialog)

@@ -97,8 +97,6 @@ private:
     CaptureBox txtHkStop_{mStopMod, mStopKey};
 };
 
-// The open settings dialog's window, or nullptr.
-HWND SettingsDialog();
 // Destroys the settings dialog if it is open; its close handler runs.
 void CloseSettingsDialog();
 // Gives the dialog its keyboard navigation: true when msg was for the dialog and has
