@@ -23,7 +23,6 @@ TEST(FlashPlan, HeightTruncatesFaceKeeps31WholeUnitsKeyColourReplacedAlphaClampe
         EXPECT_EQ(FlashAlpha(opacity), alpha) << opacity;
     EXPECT_EQ(FlashWindowSize(100, 37), (FlashSize{108, 45}));
     EXPECT_EQ(FlashWindowSize(INT32_MAX, INT32_MAX - 3), (FlashSize{INT32_MAX, INT32_MAX}));
-    EXPECT_EQ(std::pair(CaptureAffinity(true), CaptureAffinity(false)), std::pair(0x11u, 0u));
     // All monitors' bounding box, or the primary screen.
     const SystemMetric metric = [](int32_t index) { return index == 0 ? 1280 : index == 1 ? 1024 : index * 100; };
     EXPECT_EQ(FlashAreaFromMetrics(true, metric), (FlashArea{7600, 7700, 7800, 7900}));

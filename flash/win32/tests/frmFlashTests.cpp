@@ -58,6 +58,9 @@ TEST(FlashWindow, FloatsKeyedAboveTheActiveWindowAndShowsOnlyItsLatestTextFourPi
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, 0x0000FF);
         TextOutW(dc, 4, 4, L"Stay \u041C\u0438\u0440", 8);
+        SIZE text{};
+        GetTextExtentPoint32W(dc, L"Stay \u041C\u0438\u0440", 8, &text);
+        EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(text.cx + 8, text.cy + 8)) << "4 pixels all round";
     };
     const std::vector<COLORREF> shown = Pixels(window);
     EXPECT_TRUE(shown == Pixels(window, drawn));

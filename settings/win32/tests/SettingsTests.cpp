@@ -11,13 +11,14 @@
 #include <gtest/gtest.h>
 
 // The document must leave a file exactly as the system's profile functions would after the
-// same calls (a null key deletes the section), so that nothing changes for anyone who edits
-// or reads the file.
+// same calls (a null key deletes the section; of a repeated section or key only the first
+// changes), so that nothing changes for anyone who edits or reads the file.
 TEST(IniDocumentAgainstTheSystem, WritesTheSameBytesAfterTheSameCalls) {
     const std::tuple<const char*, const char*, const char*> calls[] = {
         {"Timing", "IntervalMin", "5"}, {"Timing", "IntervalMax", "20"}, {"Look", "FontName", "Arial"},
         {"Look", "Bold", "1"},          {"General", "StartActive", "0"}, {"Hotkeys", "StopKey", "88"},
         {"Messages", nullptr, nullptr}, {"Messages", "Count", "2"},      {"Messages", "M2", "a=b ; c [d]"},
+        {"look", "DUP", "3"},
     };
     const char* const files[] = {
         "; top comment\r\n\r\n[Timing]\r\n  IntervalMin = 7  \r\n; c1\r\nnoequals\r\n\r\n[User]\r\nfoo=bar\r\n"
@@ -25,7 +26,7 @@ TEST(IniDocumentAgainstTheSystem, WritesTheSameBytesAfterTheSameCalls) {
         "k0=top\r\n[ Look ] trailing\r\nKey = \"  v  \" \r\ndup=1\r\ndup=2\r\n;c=3\r\n noeq\r\n\"q\"=4\r\n"
         "[a]b]\r\nk=1\r\n[Odd\r\nk=odd\r\n\t[Timing]\r\nIntervalMin\r\n",
         "[Look]\nBold=0\rFontName=x\r\n[Hotkeys]\r\nStopKey=1",  // line ends of every kind, none at the end
-        "[LOOK]\r\nfontname=Old\r\n[messages]\r\ncount=1\r\n",
+        "[LOOK]\r\nfontname=Old\r\n[messages]\r\ncount=1\r\n[look]\r\nBold=7\r\nDUP=0\r\n",
     };
     const TempAppData folder;
     const std::string path = folder.Root() + "\\compare.ini";
@@ -40,11 +41,31 @@ TEST(IniDocumentAgainstTheSystem, WritesTheSameBytesAfterTheSameCalls) {
     }
 }
 
-TEST(SettingsFile, IsLeftAloneWhereHiddenOrWhereItCannotBeWritten) {
+// The earlier edition's file fills only the place of a missing one, byte for byte however
+// new it is; a file of ours, however hostile, is read without a crash, a hang or a write.
+TEST(SettingsFile, TheEarlierEditionsFileOnlyFillsAGapAndOursIsReadAsItIsAndLeftWhereItCannotBeWritten) {
     const TempAppData appData;
     const std::string file = appData.OurFile();
+    const char* const legacy = "[Timing]\r\nIntervalMin=30\r\n[Messages]\r\nCount=1\r\nM1=Carried over\r\n";
+    // Every byte value, NUL, lone CR and LF, brackets and '=' included, in a fixed order.
+    std::string binary = "[Timing]\r\nIntervalMin=";
+    for (uint32_t i = 0, state = 12345; i < 64 * 1024; ++i)
+        binary.push_back(static_cast<char>((state = state * 1103515245u + 12345u) >> 24));
+    const std::string mega(1 << 20, 'm');
+    const std::optional<std::string> cases[] = {
+        std::nullopt, binary,
+        "[Timing]\r\nIntervalMin=" + mega + "\r\n" + mega + "\r\n[" + mega + "]\r\n[Messages]\r\nCount=2\r\nM1=" + mega +
+            "\r\nM2=short\r\n"};
+    for (const std::optional<std::string>& content : cases) {
+        if (content)
+            WriteBytes(file, *content);
+        WriteBytes(appData.Root() + "\\Brindlewick\\settings.ini", legacy);
+        LoadSettings();
+        EXPECT_TRUE(ReadBytes(file) == content.value_or(legacy)) << "taken over, or left alone";
+        EXPECT_EQ(std::distance(std::filesystem::recursive_directory_iterator(appData.Root()), {}), 4)
+            << "2 folders, 2 files";
+    }
     const char* const own = "[Timing]\r\nIntervalMin=7\r\n";
-    WriteBytes(appData.Root() + "\\Brindlewick\\settings.ini", "[Timing]\r\nIntervalMin=30\r\n");
     WriteBytes(file, own);
     // Hidden and system files count as missing, yet the earlier edition's file never replaces one.
     for (const DWORD attributes : {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM}) {

@@ -213,7 +213,6 @@ protected:
         (std::filesystem::temp_directory_path() / ("halcyra e2e " + std::to_string(GetCurrentProcessId()))).string();
     const std::string appData = root + "\\AppData", exe = root + "\\halcyra.exe";
     const std::string settingsPath = appData + "\\Halcyra\\settings.ini";
-    const std::string legacyPath = appData + "\\Brindlewick\\settings.ini";
     UniqueKernelHandle process;
     const std::optional<std::string> halcyraRun_ = RunValue("Halcyra"), brindlewickRun_ = RunValue("Brindlewick");
 };
