@@ -2,13 +2,13 @@
 
 #include "dialog/SettingsControls.h"
 
-// One message, one size, yellow (#FFFF00) at half opacity, a flash a second once started,
+// One message, one size, yellow (#FFFF00) and opaque, a flash a second once started,
 // so that every flash can be predicted from outside.
 static std::string PredictableSettings(int durationMs, bool startActive)
 {
     return "[Timing]\r\nIntervalMin=1\r\nIntervalMax=1\r\nDurationMs=" + std::to_string(durationMs) +
            "\r\n[Look]\r\nFontName=Arial\r\nFontSizeMin=30\r\nFontSizeMax=30\r\nBold=1\r\nColor=65535\r\n"
-           "RandomColor=0\r\nOpacity=128\r\nAllMonitors=0\r\n[General]\r\nStartWithWindows=0\r\nStartActive=" +
+           "RandomColor=0\r\nOpacity=255\r\nAllMonitors=0\r\n[General]\r\nStartWithWindows=0\r\nStartActive=" +
            std::to_string(startActive) + "\r\n[Messages]\r\nCount=1\r\nM1=Stay calm\r\n";
 }
 
@@ -85,7 +85,20 @@ TEST_F(Tray, OneInstanceItsHotkeysAndMenuTheShellsRestartTheDialogAndExitWithZer
     dialog = openByDoubleClick();
     EXPECT_EQ(TextOf(GetDlgItem(dialog, txtIntMax)), "7");
     EXPECT_TRUE(IsChecked(GetDlgItem(dialog, chkStartWindows)));
-    ClickAt(CentreOf(GetDlgItem(dialog, chkPauseBusy)));  // an edit that Exit must not save
+    // Dragged past both ends, the thumb keeps within its range and the percentage follows it
+    // while the button is down: an edit that Exit must not save. At Opacity=255 the thumb, as
+    // wide as an arrow is, stands beside the right arrow.
+    const HWND bar = GetDlgItem(dialog, hsbOpacity), percentage = GetDlgItem(dialog, lblOpacity);
+    const RECT ends = RectOf(bar);
+    const LONG arrow = ends.bottom - ends.top, y = CentreOf(bar).y;
+    ClickAt({ends.right - arrow * 3 / 2, y}, 0);
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
+    for (const auto& [x, position, text] : {std::tuple{ends.left - 20, 10, "4%"}, {ends.right + 20, 255, "100%"}}) {
+        SetCursorPos(x, y);
+        const auto follows = [&] { return SendMessageA(bar, SBM_GETPOS, 0, 0) == position && TextOf(percentage) == text; };
+        EXPECT_TRUE(PumpUntil(follows, kActionTimeoutMs)) << text;
+    }
+    MouseButton(MOUSEEVENTF_LEFTUP);
     // The tray window beside its icons, to put another program in front.
     const HWND tray = GetParent(TrayIcon());
     ClickAt({RectOf(tray).right - 10, CentreOf(tray).y});

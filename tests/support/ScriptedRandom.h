@@ -11,8 +11,6 @@ public:
 
     float NextFraction() override { return draws_.at(next_++); }
 
-    std::size_t DrawsTaken() const { return next_; }
-
 private:
     std::vector<float> draws_;
     std::size_t next_ = 0;

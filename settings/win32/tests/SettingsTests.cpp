@@ -2,10 +2,8 @@
 #include "platform/win32/Text.h"
 #include "settings/IniDocument.h"
 #include "settings/Settings.h"
-#include "settings/StartWithWindows.h"
 #include "settings/modSettings.h"
 #include "settings/tests/DefaultFile.h"
-#include "tests/support/win32/RunKey.h"
 #include "tests/support/win32/TempAppData.h"
 
 #include <gtest/gtest.h>
@@ -122,13 +120,4 @@ TEST(SettingsFile, HoldsWhatTheSystemReadsBackInAFolderOfAnyName) {
     SaveSettings();
     EXPECT_NE(bytes().find("\r\nM6=Caf\xE9\r\n"), std::string::npos) << "back to ANSI once every text fits";
     readBack();
-}
-
-// Puts back what it changed in the Run key, and never enters the test exe there.
-TEST(StartWithWindows, TurnedOffRemovesTheEarlierEditionsValueWithOurOwn) {
-    for (const char* name : {"Halcyra", "Brindlewick"}) {
-        const std::optional<std::string> before = SwapRunValue(name, "\"C:\\elsewhere\\old.exe\"");
-        ApplyStartWithWindows(false);
-        EXPECT_EQ(SwapRunValue(name, before), std::nullopt) << name;
-    }
 }

@@ -80,14 +80,19 @@ inline bool WaitForKeyboard(HWND window, DWORD waitMs)
     return PumpUntil(hasKeyboard, waitMs) && SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, waitMs, nullptr);
 }
 
+// One mouse button going down or up (MOUSEEVENTF_LEFTDOWN...) through the system's input.
+inline void MouseButton(DWORD flags)
+{
+    INPUT button = {.type = INPUT_MOUSE, .mi = {.dwFlags = flags}};
+    SendInput(1, &button, sizeof button);
+}
+
 // Puts the pointer there and clicks with the system's input.
 inline void ClickAt(POINT at, int clicks = 1, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP)
 {
     SetCursorPos(at.x, at.y);
-    for (int i = 0; i < 2 * clicks; ++i) {
-        INPUT button = {.type = INPUT_MOUSE, .mi = {.dwFlags = i % 2 ? up : down}};
-        SendInput(1, &button, sizeof button);
-    }
+    for (int i = 0; i < 2 * clicks; ++i)
+        MouseButton(i % 2 ? up : down);
 }
 
 // Presses the keys in order and releases them in reverse order. Before they go down, the X
