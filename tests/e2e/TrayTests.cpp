@@ -125,10 +125,8 @@ TEST_F(HotkeyWarning, OneBoxWithTheIconBehindItThenAFlashWhoseTextReachesTheScre
     HWND box = nullptr;
     ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(box = Window("#32770")); }, kStartTimeoutMs));
     EXPECT_EQ(TextOf(box), "Halcyra");
-    // 0xFFFF is the id of the text in the system's message box.
-    EXPECT_EQ(TextOf(GetDlgItem(box, 0xFFFF)),
-              "These hotkeys could not be registered (probably already used by another program):"
-              "\r\n\r\n  Ctrl+Alt+S  (start)\r\n\r\nChoose different ones in Settings.");
+    // Only the start hotkey is named, in the text of the system's message box (id 0xFFFF).
+    EXPECT_NE(TextOf(GetDlgItem(box, 0xFFFF)).find(":\r\n\r\n  Ctrl+Alt+S  (start)\r\n\r\n"), std::string::npos);
     const HWND flash = Window("HalcyraFlash");
     EXPECT_FALSE(PumpUntil([&] { return IsWindowVisible(flash); }, 1500)) << "a flash while the box is open";
     PostMessageA(box, WM_COMMAND, IDOK, 0);
