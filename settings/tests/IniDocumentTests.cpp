@@ -44,13 +44,12 @@ TEST(IniEdit, BreaksInAValueBecomeBlanksAValueReadsBackAsSetAndDeletingASectionR
         EXPECT_EQ(IniDocument::Parse(doc.Serialise()).Find("V", "k"), value) << value;
     }
     // 100,000 keys and as many copies of a section must not take quadratic time.
-    std::string text = "top\r\n";
-    for (int i = 0; i < 100000; ++i)
-        text += "[Messages]\r\nM1=x\r\n";
-    text += "[Keys]\r\n";
-    for (int i = 0; i < 100000; ++i)
-        text += "Key" + std::to_string(i) + "=" + std::to_string(i) + "\r\n";
-    IniDocument doc = IniDocument::Parse(text + "[B]\r\nb=1\r\n");
+    std::string copies, keys;
+    for (int i = 0; i < 100000; ++i) {
+        copies += "[Messages]\r\nM1=x\r\n";
+        keys += "Key" + std::to_string(i) + "=" + std::to_string(i) + "\r\n";
+    }
+    IniDocument doc = IniDocument::Parse("top\r\n" + copies + "[Keys]\r\n" + keys + "[B]\r\nb=1\r\n");
     for (int i = 0; i < 100000; ++i)
         ASSERT_EQ(doc.Find("keys", "kEY" + std::to_string(i)), std::to_string(i));
     doc.DeleteSection("messages");
