@@ -10,7 +10,7 @@ inline void WriteBytes(const std::string& path, std::string_view bytes) {
 }
 
 // The file's bytes, or "<missing>" when it cannot be opened.
-inline std::string ReadBytes(const std::string& path) {
+inline std::string ReadBytes(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "<missing>";
 }

@@ -55,8 +55,7 @@ TEST(MainForm, LeavesTheBusyUserAndCapturesAloneKeepsItsTrayIconAndLeavesASecond
     AppExiting = true;
     form->ExitApp();
     AppExiting = false;
-    EXPECT_NE(form->Handle(), nullptr);
-    EXPECT_NE(flash->Handle(), nullptr);
+    EXPECT_TRUE(form->Handle() && flash->Handle());
     form.reset();
     MSG quit;  // which the main form leaves behind as it goes
     PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);

@@ -17,10 +17,9 @@ static std::vector<COLORREF> Pixels(HWND window, const std::function<void(HDC, c
     const ScopedSelection selected(dc.get(), bitmap.get());
     paint ? paint(dc.get(), client) : void(PrintWindow(window, dc.get(), PW_CLIENTONLY));
     std::vector<COLORREF> pixels;
-    for (int y = 0; y < client.bottom; ++y) {
+    for (int y = 0; y < client.bottom; ++y)
         for (int x = 0; x < client.right; ++x)
             pixels.push_back(GetPixel(dc.get(), x, y));
-    }
     return pixels;
 }
 

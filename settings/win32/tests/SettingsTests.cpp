@@ -94,10 +94,6 @@ TEST(SettingsFile, HoldsWhatTheSystemReadsBackInAFolderOfAnyName) {
     const std::wstring file = folder + L"\\Halcyra\\settings.ini";
     CreateDirectoryW(folder.c_str(), nullptr);
     SetEnvironmentVariableW(L"APPDATA", folder.c_str());
-    const auto bytes = [&] {
-        std::ifstream read(std::filesystem::path(file), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(read), {});
-    };
     // What the system reads of every message, and what a load makes of the whole file.
     const auto readBack = [&] {
         for (std::size_t i = 0; i < gSettings.Messages.size(); ++i) {
@@ -111,13 +107,13 @@ TEST(SettingsFile, HoldsWhatTheSystemReadsBackInAFolderOfAnyName) {
         EXPECT_EQ(gSettings, saved);
     };
     LoadSettings();
-    EXPECT_EQ(bytes(), kDefaultFile) << "the first run writes the defaults there, in ANSI";
+    EXPECT_EQ(ReadBytes(file), kDefaultFile) << "the first run writes the defaults there, in ANSI";
     gSettings.Messages = {"\xD0\x9C\xD0\xB8\xD1\x80", "\xE4\xBD\xA0\xE5\xA5\xBD \xF0\x9F\x98\x80"};
     SaveSettings();
-    EXPECT_EQ(bytes().substr(0, 2), "\xFF\xFE");
+    EXPECT_EQ(ReadBytes(file).substr(0, 2), "\xFF\xFE");
     readBack();
     gSettings.Messages = {"  leading", "trailing ", "\"quoted\"", "a=b ; c", std::string(4095, 'x'), "Caf\xC3\xA9"};
     SaveSettings();
-    EXPECT_NE(bytes().find("\r\nM6=Caf\xE9\r\n"), std::string::npos) << "back to ANSI once every text fits";
+    EXPECT_NE(ReadBytes(file).find("\r\nM6=Caf\xE9\r\n"), std::string::npos) << "back to ANSI once every text fits";
     readBack();
 }
