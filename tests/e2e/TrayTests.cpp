@@ -109,7 +109,7 @@ TEST_F(Tray, OneInstanceItsHotkeysAndMenuTheShellsRestartTheDialogAndExitWithZer
     // Once the program has ended, the system has taken its icon away and freed its hotkeys
     // whatever it did itself: from outside only the end and its code show.
     ChooseFromTrayMenu('X');
-    ASSERT_TRUE(Exited(kActionTimeoutMs)) << Windows("#32770").size() << " boxes open";
+    ASSERT_EQ(WaitForSingleObject(process.get(), kActionTimeoutMs), WAIT_OBJECT_0) << Windows("#32770").size() << " boxes open";
     DWORD exitCode = STILL_ACTIVE;
     EXPECT_TRUE(GetExitCodeProcess(process.get(), &exitCode) && exitCode == 0) << exitCode;
     EXPECT_EQ(ReadBytes(settingsPath), saved);

@@ -197,7 +197,6 @@ protected:
         Require(WaitForInputIdle(process.get(), kStartTimeoutMs) == 0, "the program did not finish starting");
         return TrayIcon(kStartTimeoutMs);
     }
-    bool Exited(DWORD timeoutMs) const { return WaitForSingleObject(process.get(), timeoutMs) == WAIT_OBJECT_0; }
     std::vector<HWND> Windows(const char* name) const { return TopLevelWindowsOf(GetProcessId(process.get()), name); }
     HWND Window(const char* name) const { return Windows(name).empty() ? nullptr : Windows(name)[0]; }
     static HWND TrayIcon(DWORD ms = kActionTimeoutMs) { return Require(WaitForHalcyraIcon(ms), "no Halcyra icon"); }
