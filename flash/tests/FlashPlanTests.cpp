@@ -6,9 +6,8 @@
 
 TEST(FlashPlan, HeightTruncatesFaceKeeps31WholeUnitsKeyColourReplacedAlphaClampedAreaAskedAndPlacedXThenY)
 {
-    const std::string forty = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789abcd";
     const struct { std::string name; int32_t pt, dpi; bool bold; int32_t px, weight; std::u16string face; } cases[] = {
-        {forty, 28, 96, true, -37, 700, u"ABCDEFGHIJKLMNOPQRSTUVWXYZ01234"},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789abcd", 28, 96, true, -37, 700, u"ABCDEFGHIJKLMNOPQRSTUVWXYZ01234"},
         {"\xD0\x9C\xD0\xBE\xD0\xB9 Font", 28, 120, false, -46, 400, u"\u041C\u043E\u0439 Font"},
         // A character beyond the 31st unit's edge is left out whole, never cut in half.
         {std::string(30, 'x') + "\xF0\x9F\x98\x80", INT32_MAX, 96, true, INT32_MIN, 700, std::u16string(30, u'x')}};

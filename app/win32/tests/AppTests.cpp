@@ -27,8 +27,7 @@ TEST(MainForm, LeavesTheBusyUserAndCapturesAloneKeepsItsTrayIconAndLeavesASecond
     // One-second intervals, flashes that stay until hidden, and no hotkeys to refuse at a warning box.
     gSettings = DefaultSettings();
     gSettings.IntervalMin = gSettings.IntervalMax = 1;
-    gSettings.DurationMs = 10000;
-    gSettings.StartKey = gSettings.StopKey = 0;
+    std::tie(gSettings.DurationMs, gSettings.StartKey, gSettings.StopKey) = std::tuple(10000, 0, 0);
     auto flash = std::make_unique<frmFlash>(GetModuleHandleA(nullptr), true, &RecordAffinity);
     auto form = std::make_unique<frmMain>(GetModuleHandleA(nullptr), *flash, TimerResolution(), &ScriptedAnswer);
     const auto shownWithin = [&](DWORD ms) { return PumpUntil([&] { return IsWindowVisible(flash->Handle()); }, ms); };

@@ -59,8 +59,7 @@ struct RecordingHost final : SettingsHost {
     }
 
     const HWND window = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    int updates = 0;
-    int changes = 0;
+    int updates = 0, changes = 0;
     std::vector<Flash> flashes;
 };
 

@@ -45,10 +45,8 @@ TEST(FlashWindow, FloatsKeyedAboveTheActiveWindowAndShowsOnlyItsLatestTextFourPi
     const auto drawn = [](HDC dc, const RECT& client) {
         const FlashFont font = DescribeFlashFont("Arial", 28, true, GetDeviceCaps(dc, LOGPIXELSY));
         LOGFONTW description{};
-        description.lfHeight = font.Height;
-        description.lfWeight = font.Weight;
-        description.lfCharSet = font.CharSet;
-        description.lfQuality = font.Quality;
+        std::tie(description.lfHeight, description.lfWeight, description.lfCharSet, description.lfQuality) =
+            std::tuple(font.Height, font.Weight, font.CharSet, font.Quality);
         std::copy(font.FaceName.begin(), font.FaceName.end(), description.lfFaceName);
         const UniqueFont made(CreateFontIndirectW(&description));
         const UniqueBrush key(CreateSolidBrush(0xFF00FF));

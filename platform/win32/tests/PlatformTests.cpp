@@ -20,9 +20,7 @@ struct FailingWindow final : Failing<Window> {
     bool unboundAtLastCall = false;
 };
 
-struct FailingBox final : Failing<Subclass> {
-    explicit FailingBox(HWND box) { Attach(box); }
-};
+struct FailingBox final : Failing<Subclass> { explicit FailingBox(HWND box) { Attach(box); } };
 
 // The exception stops in the base, which gives the message to the default procedure or the control's own.
 TEST(WindowBases, OutliveAFailedHandlerAndUnbindBeforeTheLastCall) {

@@ -74,7 +74,6 @@ TEST(SettingsFile, TheEarlierEditionsFileOnlyFillsAGapAndOursIsReadAsItIsAndLeft
     }
     // Nor does a save that cannot write: over a read-only file, where a folder has the temporary
     // file's name, or where the settings folder's parent is missing.
-    gSettings = DefaultSettings();
     SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY);
     SaveSettings();
     SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
