@@ -40,11 +40,12 @@ dist: deps
 	cmake -S . -B $(BUILD)/dist -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DHALCYRA_TESTS=OFF
 	cmake --build $(BUILD)/dist -j $(JOBS) --target dist
 
-# Benchmarks, not tests: how long messages stay on the X display (map to unmap, 55
-# flashes at DurationMs 100 and at 10), the program's CPU use at rest, stopped and
-# active, and (halcyra_flash_bench) ShowText's time, GDI objects and memory over 10,000
-# shows and the times of a 20,000-line paste into the dialog. Prints the figures; takes
-# about five minutes.
+# Benchmarks, not tests: how long messages stay on the X display and where in the frame
+# grid they are shown and hidden (map to unmap, 40 flashes each at DurationMs 10, 40 and
+# 100), how often the program wakes while active with nothing due, its CPU use at rest,
+# stopped and active, and (halcyra_flash_bench) a flash's time, GDI objects and memory over
+# 10,000 shows and the times of a 20,000-line paste into the dialog. Prints the figures;
+# takes about six minutes.
 measure: deps win64
 	cmake -S measure -B $(BUILD)/measure -G Ninja
 	cmake --build $(BUILD)/measure

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
 # Benchmarks of the real halcyra.exe, seen from outside: how long messages stay on the X
-# display, and how much CPU the program uses at rest. Figures, not pass/fail.
-# Under Wine a flash stays mapped about 5 ms longer than DurationMs: after the X map, the
-# show call finishes and the first paint fills a freshly allocated window surface; the
-# hide timer fires about 1 ms late; the unmap takes about 1 ms more.
+# display and where within the frame grid they come and go, how often the program wakes
+# while nothing is due, and how much CPU it uses at rest. Figures, not pass/fail.
 # Usage (what `make measure` runs, inside xvfb-run and scripts/wine-session.sh):
 #   measure/measure.sh BUILD_DIR
 set -euo pipefail
@@ -75,10 +73,25 @@ server_pid() {
   done
 }
 
+# Voluntary context switches of all the program's threads: each is a wake-up.
+wakes() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ { n += $2 } END { print n }'; }
+
+# Active, with the next flash two minutes away: nothing is due for 30 s.
+measure_wakes() {
+  local seconds=30 w0 w1
+  start_program < <(settings '[Timing]' 'IntervalMin=120' 'IntervalMax=120')
+  sleep 5
+  w0=$(wakes "$pid")
+  sleep "$seconds"
+  w1=$(wakes "$pid")
+  echo "Wakes while active with nothing due, over $seconds s: $((w1 - w0)) voluntary context switches"
+  stop_program
+}
+
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
 measure_flashes() {
-  local duration=$1 flashes=55
+  local duration=$1 flashes=40
   "$flash_times" "$flashes" 120 "$duration" > "$work/flashes.txt" &
   watcher=$!
   until grep -q watching "$work/flashes.txt" 2>/dev/null; do sleep 0.1; done
@@ -105,8 +118,10 @@ measure_cpu() {
   stop_program
 }
 
-measure_flashes 100
 measure_flashes 10
+measure_flashes 40
+measure_flashes 100
+measure_wakes
 
 start_program < <(settings | sed 's/^StartActive=1/StartActive=0/')
 measure_cpu "while stopped"
