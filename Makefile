@@ -3,7 +3,7 @@
 
 BUILD   ?= build
 JOBS    ?= $(shell nproc)
-XVFB    := xvfb-run -a -s "-screen 0 1280x1024x24"
+XVFB    := xvfb-run -a -s "-screen 0 1920x1440x24"
 
 .PHONY: run test deps native win64 win32 test-native test-win64 dist measure fuzz bench clean
 

@@ -1,22 +1,17 @@
 #include "app/FlashScheduler.h"
 
-#include <algorithm>
 #include <cmath>
 #include <utility>
 
 #include "settings/Random.h"
-#include "settings/SettingsFields.h"
-
-// The stored interval range keeps the countdown within 32 bits.
-static_assert(int64_t{kIntervalRange.hi} * 1000 <= INT32_MAX);
+#include "settings/Settings.h"
 
 void FlashScheduler::StartFlashing()
 {
     if (active_)
         return;
     active_ = true;
-    ScheduleNextFlash();
-    host_.EnableFlashTimer();
+    ScheduleNextFlash(host_.Now());
     host_.UpdateUI();
 }
 
@@ -26,7 +21,8 @@ void FlashScheduler::StopFlashing()
         return;
     active_ = false;
     host_.DisableFlashTimer();
-    host_.DisableHideTimer();
+    host_.CancelFrameTimer();
+    phase_ = FlashPhase::None;
     host_.HideNow();
     host_.UpdateUI();
 }
@@ -42,12 +38,20 @@ void FlashScheduler::ToggleFlashing()
 void FlashScheduler::SettingsChanged()
 {
     if (active_)
-        ScheduleNextFlash();
+        ScheduleNextFlash(host_.Now());
 }
 
-void FlashScheduler::ScheduleNextFlash()
+void FlashScheduler::ScheduleNextFlash(Nanoseconds from)
 {
-    countdown_ = RandInt(gSettings.IntervalMin, gSettings.IntervalMax) * 1000;
+    const Nanoseconds pause = std::chrono::seconds(RandInt(gSettings.IntervalMin, gSettings.IntervalMax));
+    const Nanoseconds now = host_.Now();
+    due_ = (from + pause > now ? from : now) + pause;
+    EnableFlashTimer();
+}
+
+void FlashScheduler::EnableFlashTimer()
+{
+    host_.EnableFlashTimer(due_ - host_.Now());
 }
 
 bool MayDisturb(std::optional<NotificationState> state)
@@ -57,13 +61,17 @@ bool MayDisturb(std::optional<NotificationState> state)
 
 void FlashScheduler::FlashTimerTick()
 {
-    countdown_ -= FlashTickMs;
-    if (countdown_ > 0)
+    host_.DisableFlashTimer();
+    if (!active_)
         return;
-    // A skipped flash counts as shown: the next countdown starts all the same.
+    if (host_.Now() < due_) {
+        EnableFlashTimer();
+        return;
+    }
+    // A skipped flash counts as shown: the next pause starts all the same.
     if (!gSettings.PauseWhenBusy || MayDisturb(host_.QueryNotificationState()))
         ShowRandomMessage();
-    ScheduleNextFlash();
+    ScheduleNextFlash(due_);
 }
 
 void FlashScheduler::ShowRandomMessage()
@@ -82,15 +90,29 @@ void FlashScheduler::ShowRandomMessage()
 void FlashScheduler::FlashCustom(std::string sText, std::string sFont, int32_t lSize, bool bBold,
                                  int32_t lColor, int32_t lOpacity, bool bAllMonitors, int32_t lDurationMs)
 {
-    host_.DisableHideTimer();
-    host_.ShowText(std::move(sText), std::move(sFont), lSize, bBold, lColor, lOpacity, bAllMonitors);
-    host_.EnableHideTimer(std::clamp(lDurationMs, 1, 65535));
+    if (!host_.PrepareText(std::move(sText), std::move(sFont), lSize, bBold, lColor, lOpacity, bAllMonitors))
+        return;
+    timing_ = PlanFrames(host_.ReadFrameGrid(), host_.Now(), lDurationMs);
+    phase_ = FlashPhase::Waiting;
+    FrameTimerTick();
 }
 
-void FlashScheduler::HideTimerTick()
+void FlashScheduler::FrameTimerTick()
 {
-    host_.DisableHideTimer();
-    host_.HideNow();
+    const Nanoseconds now = host_.Now();
+    if (phase_ == FlashPhase::Waiting && now >= timing_.show) {
+        host_.ShowPrepared();
+        hideAt_ = timing_.HideAfterShowingAt(now);
+        phase_ = FlashPhase::Shown;
+    } else if (phase_ == FlashPhase::Shown && now >= hideAt_) {
+        host_.HideNow();
+        phase_ = FlashPhase::None;
+    }
+    switch (phase_) {
+    case FlashPhase::None: host_.CancelFrameTimer(); break;
+    case FlashPhase::Waiting: host_.SetFrameTimer(timing_.show); break;
+    case FlashPhase::Shown: host_.SetFrameTimer(hideAt_); break;
+    }
 }
 
 void FlashScheduler::QueueAction(int32_t lAction)

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-// The scheduler's tick, in milliseconds; the countdown counts ticks, not measured time.
-inline constexpr int32_t FlashTickMs = 100;
+#include "flash/FrameGrid.h"
+
 // How long a queued tray request waits, so that it runs after the notification returns.
 inline constexpr int32_t ActionDelayMs = 10;
 
@@ -30,14 +30,22 @@ bool MayDisturb(std::optional<NotificationState> state);
 // What the scheduler has done by the window that owns its timers and the flash window.
 class SchedulerHost {
 public:
-    virtual void EnableFlashTimer() = 0;
+    // The monotonic clock that every moment below is on.
+    virtual Nanoseconds Now() = 0;
+    // tmrFlash: one shot, when the next flash falls due.
+    virtual void EnableFlashTimer(Nanoseconds delay) = 0;
     virtual void DisableFlashTimer() = 0;
-    virtual void EnableHideTimer(int32_t intervalMs) = 0;
-    virtual void DisableHideTimer() = 0;
+    // The frame timer: one shot at a moment within a frame, to a fraction of a millisecond.
+    virtual void SetFrameTimer(Nanoseconds at) = 0;
+    virtual void CancelFrameTimer() = 0;
     virtual void EnableActionTimer() = 0;
     virtual void DisableActionTimer() = 0;
-    virtual void ShowText(std::string sText, std::string sFont, int32_t lSize, bool bBold,
-                          int32_t lColor, int32_t lOpacity, bool bAllMonitors) = 0;
+    // Read afresh for every flash: the user may have changed displays.
+    virtual FrameGrid ReadFrameGrid() = 0;
+    // Draws a flash into the hidden window; false when there is nothing to show.
+    virtual bool PrepareText(std::string sText, std::string sFont, int32_t lSize, bool bBold,
+                             int32_t lColor, int32_t lOpacity, bool bAllMonitors) = 0;
+    virtual void ShowPrepared() = 0;
     virtual void HideNow() = 0;
     virtual void UpdateUI() = 0;
     virtual void ShowSettings() = 0;
@@ -49,14 +57,13 @@ protected:
     ~SchedulerHost() = default;
 };
 
-// Decides when which message is flashed and how long it stays, and holds the one tray
+// Decides when which message is flashed and for how many frames, and holds the one tray
 // request that waits for the action timer. Reads gSettings at every step.
 class FlashScheduler {
 public:
     explicit FlashScheduler(SchedulerHost& host) : host_(host) {}
 
     bool IsActive() const { return active_; }
-    int32_t Countdown() const { return countdown_; }
 
     void StartFlashing();
     void StopFlashing();
@@ -67,15 +74,23 @@ public:
                      int32_t lOpacity, bool bAllMonitors, int32_t lDurationMs);
     void QueueAction(int32_t lAction);
 
+    // Each may come early or late, or twice: it acts only on what has fallen due.
     void FlashTimerTick();
-    void HideTimerTick();
+    void FrameTimerTick();
     void ActionTimerTick();
 
 private:
-    void ScheduleNextFlash();
+    enum class FlashPhase { None, Waiting, Shown };
+
+    // A pause of whole seconds counted from `from`, or from now when the machine slept past it.
+    void ScheduleNextFlash(Nanoseconds from);
+    void EnableFlashTimer();
 
     SchedulerHost& host_;
     bool active_ = false;
-    int32_t countdown_ = 0;  // milliseconds until the next flash
+    Nanoseconds due_{};  // when the next flash falls due, while active
+    FlashPhase phase_ = FlashPhase::None;
+    FrameTiming timing_;
+    Nanoseconds hideAt_{};
     int32_t pendingAction_ = ActionNone;
 };

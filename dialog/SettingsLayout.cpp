@@ -54,10 +54,10 @@ constexpr ControlSpec kLayout[] = {
     {chkStartWindows, fraGeneral,  K::CheckBox,            "Start with Windows",        {8, 16, 273, 17}},
     {chkStartActive,  fraGeneral,  K::CheckBox,
      "Start showing messages as soon as it launches",                                    {8, 34, 273, 17}},
-    {chkPauseBusy,    fraGeneral,  K::CheckBox,
-     "Pause while a full-screen program or a presentation runs",                        {8, 52, 273, 17}},
-    {chkHideCapture,  fraGeneral,  K::CheckBox,
-     "Keep messages out of screenshots and screen sharing",                             {8, 70, 273, 17}},
+    {chkPauseBusy,    fraGeneral,  K::CheckBox,            "Pause during full-screen programs",
+                                                                                         {8, 52, 273, 17}},
+    {chkHideCapture,  fraGeneral,  K::CheckBox,            "Hide from screenshots and screen sharing",
+                                                                                         {8, 70, 273, 17}},
     {cmdPreview,      none,        K::Button,              "Preview",                   {8, 476, 100, 28}},
     {cmdSave,         none,        K::Button,              "Save",                      {400, 476, 89, 28}},
     {cmdCancel,       none,        K::Button,              "Cancel",                    {504, 476, 89, 28}},
@@ -85,4 +85,16 @@ ControlRect ClientRect(const ControlSpec& control)
     rect.x += group.x;
     rect.y += group.y;
     return rect;
+}
+
+int ScaleToDpi(int length, int dpi)
+{
+    return (2 * length * dpi + kLayoutDpi) / (2 * kLayoutDpi);
+}
+
+ControlRect ScaleToDpi(const ControlRect& rect, int dpi)
+{
+    const int x = ScaleToDpi(rect.x, dpi);
+    const int y = ScaleToDpi(rect.y, dpi);
+    return {x, y, ScaleToDpi(rect.x + rect.width, dpi) - x, ScaleToDpi(rect.y + rect.height, dpi) - y};
 }

@@ -39,6 +39,9 @@ struct ControlSpec {
     ControlRect position;
 };
 
+// The layout's positions and sizes are at this DPI; a window at another scales them.
+inline constexpr int kLayoutDpi = 96;
+
 // The dialog's client area at 96 dots per inch.
 inline constexpr int kSettingsClientWidth = 601;
 inline constexpr int kSettingsClientHeight = 512;
@@ -47,5 +50,11 @@ inline constexpr int kSettingsClientHeight = 512;
 std::span<const ControlSpec> SettingsLayout();
 const ControlSpec& LayoutOf(SettingsControl id);
 
-// Where a control lies in the client area.
+// Where a control lies in the client area, at 96 dots per inch.
 ControlRect ClientRect(const ControlSpec& control);
+
+// A length of the layout at a DPI, to the nearest pixel, halves up.
+int ScaleToDpi(int length, int dpi);
+// A rectangle of the layout at a DPI. Its edges are scaled, not its size, so that controls
+// that touch at 96 dots per inch still touch.
+ControlRect ScaleToDpi(const ControlRect& rect, int dpi);

@@ -34,6 +34,30 @@ int32_t RandomOffset(int32_t areaLength, int32_t windowLength)
     return RandInt(0, static_cast<int32_t>(span));
 }
 
+// How far a point lies outside an area, squared; 0 inside.
+int64_t DistanceSquared(const FlashArea& a, const FlashPoint& p)
+{
+    const int64_t dx = std::max<int64_t>({int64_t{a.X} - p.X, int64_t{p.X} - (int64_t{a.X} + a.Width - 1), 0});
+    const int64_t dy = std::max<int64_t>({int64_t{a.Y} - p.Y, int64_t{p.Y} - (int64_t{a.Y} + a.Height - 1), 0});
+    return dx * dx + dy * dy;
+}
+
+// The monitor that holds a point, or the nearest one where the point falls between monitors.
+const MonitorArea* MonitorAt(std::span<const MonitorArea> monitors, const FlashPoint& p)
+{
+    const auto nearest = std::min_element(monitors.begin(), monitors.end(), [&](const auto& a, const auto& b) {
+        return DistanceSquared(a.Area, p) < DistanceSquared(b.Area, p);
+    });
+    return nearest == monitors.end() ? nullptr : &*nearest;
+}
+
+// Moved into the area as little as it takes; a window larger than the area starts at its edge.
+int32_t KeepInside(int32_t at, int32_t length, int32_t areaStart, int32_t areaLength)
+{
+    const int64_t last = std::max<int64_t>(int64_t{areaStart} + areaLength - length, areaStart);
+    return static_cast<int32_t>(std::clamp<int64_t>(at, areaStart, last));
+}
+
 }  // namespace
 
 FlashFont DescribeFlashFont(const std::string& sFont, int32_t lSize, bool bBold, int32_t logPixelsY)
@@ -86,4 +110,22 @@ FlashPoint PlaceFlash(const FlashArea& area, const FlashSize& size)
     at.X = area.X + RandomOffset(area.Width, size.Width);
     at.Y = area.Y + RandomOffset(area.Height, size.Height);
     return at;
+}
+
+std::optional<FlashPlacement> PlaceOnMonitors(const FlashArea& area, std::span<const MonitorArea> monitors,
+                                              int32_t firstDpi, const LayoutAtDpi& layout)
+{
+    const std::optional<FlashSize> first = layout(firstDpi, {area.Width, area.Height});
+    if (!first)
+        return std::nullopt;
+    const FlashPoint at = PlaceFlash(area, *first);
+    const MonitorArea* monitor = MonitorAt(monitors, at);
+    if (!monitor || monitor->Dpi == firstDpi)
+        return FlashPlacement{at, *first, firstDpi};
+    const FlashArea& m = monitor->Area;
+    const std::optional<FlashSize> size = layout(monitor->Dpi, {m.Width, m.Height});
+    if (!size)
+        return std::nullopt;
+    return FlashPlacement{{KeepInside(at.X, size->Width, m.X, m.Width), KeepInside(at.Y, size->Height, m.Y, m.Height)},
+                          *size, monitor->Dpi};
 }

@@ -2,6 +2,8 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <span>
 #include <string>
 
 // What one flash looks like and where it goes, decided without touching the system.
@@ -73,3 +75,29 @@ struct FlashPoint {
 // A random top-left corner, x drawn before y. A window larger than the area starts at its
 // left (or top) edge.
 FlashPoint PlaceFlash(const FlashArea& area, const FlashSize& size);
+
+// A monitor's rectangle on the virtual desktop, in physical pixels, and its DPI.
+struct MonitorArea {
+    FlashArea Area;
+    int32_t Dpi = 0;
+};
+
+// Where a flash goes and the DPI its text is made for.
+struct FlashPlacement {
+    FlashPoint At;
+    FlashSize Size;
+    int32_t Dpi = 0;
+
+    bool operator==(const FlashPlacement&) const = default;
+};
+
+// The window around the text made for a DPI, as large as it must be to fit within bounds;
+// nothing when the text cannot be made (no font).
+using LayoutAtDpi = std::function<std::optional<FlashSize>(int32_t dpi, const FlashSize& bounds)>;
+
+// Lays the text out for firstDpi (the primary monitor's) and places it at random in area, as
+// PlaceFlash does. Where the monitor under that place has another DPI, the text is laid out
+// again for it, and the window is moved, with no further draw, into that monitor's area.
+// Nothing, and no draw, when a layout fails.
+std::optional<FlashPlacement> PlaceOnMonitors(const FlashArea& area, std::span<const MonitorArea> monitors,
+                                              int32_t firstDpi, const LayoutAtDpi& layout);

@@ -8,24 +8,31 @@
 #include <algorithm>
 
 using Calls = std::vector<std::string>;
+using std::chrono::milliseconds;
 
-// The scheduler's host, writing down every request it is given, in order.
+// The scheduler's host on a scripted clock, writing down every request it is given, in order;
+// moments and delays in milliseconds.
 class FlashSchedulerTest : public ::testing::Test, public SchedulerHost {
 protected:
     void SetUp() override { gSettings = DefaultSettings(); }
 
-    void EnableFlashTimer() override { calls.push_back("EnableFlash"); }
+    static std::string Ms(Nanoseconds t) { return std::to_string(std::chrono::duration_cast<milliseconds>(t).count()); }
+    Nanoseconds Now() override { return now; }
+    void EnableFlashTimer(Nanoseconds delay) override { calls.push_back("EnableFlash " + Ms(delay)); }
     void DisableFlashTimer() override { calls.push_back("DisableFlash"); }
-    void EnableHideTimer(int32_t ms) override { calls.push_back("EnableHide " + std::to_string(ms)); }
-    void DisableHideTimer() override { calls.push_back("DisableHide"); }
+    void SetFrameTimer(Nanoseconds at) override { calls.push_back("Frame " + Ms(at)); }
+    void CancelFrameTimer() override { calls.push_back("CancelFrame"); }
     void EnableActionTimer() override { calls.push_back("EnableAction"); }
     void DisableActionTimer() override { calls.push_back("DisableAction"); }
-    void ShowText(std::string text, std::string font, int32_t size, bool bold, int32_t colour, int32_t opacity,
-                  bool allMonitors) override
+    FrameGrid ReadFrameGrid() override { return grid; }
+    bool PrepareText(std::string text, std::string font, int32_t size, bool bold, int32_t colour, int32_t opacity,
+                     bool allMonitors) override
     {
         calls.push_back(text + "|" + font + "|" + std::to_string(size) + "|" + std::to_string(bold) + "|" +
                         std::to_string(colour) + "|" + std::to_string(opacity) + "|" + std::to_string(allMonitors));
+        return !text.empty();
     }
+    void ShowPrepared() override { calls.push_back("Show"); }
     void HideNow() override { calls.push_back("HideNow"); }
     void UpdateUI() override { calls.push_back("UpdateUI"); }
     void ShowSettings() override { calls.push_back("ShowSettings"); }
@@ -36,22 +43,23 @@ protected:
         return answer;
     }
 
+    Nanoseconds now{milliseconds(1000)};
+    FrameGrid grid{milliseconds(20), milliseconds(3)};  // 50 Hz, frames in the middle at 13, 33, 53... ms
     Calls calls;
     std::optional<NotificationState> answer;
     FlashScheduler scheduler{*this};
 };
 
-TEST_F(FlashSchedulerTest, StartAndStopActOnceEachNewSettingsRenewTheCountdownWhileActiveAndTheLatestTrayRequestRuns)
+TEST_F(FlashSchedulerTest, StartAndStopActOnceEachNewSettingsStartAFreshPauseWhileActiveAndTheLatestTrayRequestRuns)
 {
     ScriptedRandom draws{0.5f, 0.99999994f};  // RandInt(5, 20) gives 13, then RandInt(30, 40) 40
     scheduler.SettingsChanged();
     scheduler.ToggleFlashing();
-    scheduler.FlashTimerTick();
+    now += milliseconds(100);
+    scheduler.FlashTimerTick();  // early: the same moment again
     scheduler.StartFlashing();
-    EXPECT_EQ(scheduler.Countdown(), 12900);
     std::tie(gSettings.IntervalMin, gSettings.IntervalMax) = std::pair(30, 40);
     scheduler.SettingsChanged();
-    EXPECT_EQ(scheduler.Countdown(), 40000);
     scheduler.ToggleFlashing();
     scheduler.SettingsChanged();
     scheduler.StopFlashing();
@@ -62,45 +70,82 @@ TEST_F(FlashSchedulerTest, StartAndStopActOnceEachNewSettingsRenewTheCountdownWh
     scheduler.ActionTimerTick();
     scheduler.QueueAction(ActionSettings);
     scheduler.ActionTimerTick();
-    EXPECT_EQ(calls, (Calls{"EnableFlash", "UpdateUI", "DisableFlash", "DisableHide", "HideNow", "UpdateUI",
-                            "EnableAction", "EnableAction", "DisableAction", "ShowTrayMenu", "DisableAction",
-                            "EnableAction", "DisableAction", "ShowSettings"}));
+    EXPECT_EQ(calls, (Calls{"EnableFlash 13000", "UpdateUI", "DisableFlash", "EnableFlash 12900", "EnableFlash 40000",
+                            "DisableFlash", "CancelFrame", "HideNow", "UpdateUI", "EnableAction", "EnableAction",
+                            "DisableAction", "ShowTrayMenu", "DisableAction", "EnableAction", "DisableAction",
+                            "ShowSettings"}));
 }
 
-TEST_F(FlashSchedulerTest, FlashesOnTheTenthTickOfASecondUnlessTheUserIsBusyOrTheListIsEmpty)
+TEST_F(FlashSchedulerTest, AFlashFallsDueEverySecondCountedFromTheLastUnlessTheUserIsBusyOrTheListIsEmpty)
 {
-    // Ticks with the system giving this answer: how often it was asked, how many flashes shown.
-    const auto ticks = [this](int count, std::optional<NotificationState> state) {
+    // Fires the flash timer at the moment it asked for plus late: what was asked, whether the
+    // system was asked, whether a flash was drawn.
+    const auto fire = [this](milliseconds late, std::optional<NotificationState> state) {
         answer = state;
+        const std::string asked = calls.back();
+        now += milliseconds(std::stoi(asked.substr(asked.find(' ') + 1))) + late;
         calls.clear();
-        for (int tick = 0; tick < count; ++tick)
-            scheduler.FlashTimerTick();
-        return std::pair(std::ranges::count(calls, "Query"), std::ranges::count(calls, "EnableHide 100"));
+        scheduler.FlashTimerTick();
+        return std::tuple(calls.back(), std::ranges::count(calls, "Query"), std::ranges::count(calls, "Show"));
     };
     gSettings.IntervalMin = gSettings.IntervalMax = 1;
+    grid.blank.reset();  // shown at once
     scheduler.StartFlashing();
-    EXPECT_EQ(ticks(9, std::nullopt), std::pair(0L, 0L));
-    EXPECT_EQ(ticks(1, std::nullopt), std::pair(1L, 1L));
-    // The system is asked only when a flash falls due, and only a system that accepts
-    // notifications, or cannot tell, lets it show; a skipped flash still starts the next
-    // countdown.
+    calls.pop_back();  // UpdateUI
+    // Late by 4 ms, the next pause still counts from the moment the flash fell due.
+    EXPECT_EQ(fire(milliseconds(4), std::nullopt), std::tuple("EnableFlash 996", 1, 1));
+    // The system is asked only when a flash falls due, and only one that accepts notifications,
+    // or cannot tell, lets it show; a skipped flash still starts the next pause.
     for (int32_t state = 1; state <= 7; ++state)
-        EXPECT_EQ(ticks(10, static_cast<NotificationState>(state)), std::pair(1L, state == 5 ? 1L : 0L)) << state;
+        EXPECT_EQ(fire(milliseconds(0), static_cast<NotificationState>(state)),
+                  std::tuple("EnableFlash 1000", 1, state == 5 ? 1 : 0)) << state;
     gSettings.PauseWhenBusy = false;
-    EXPECT_EQ(ticks(10, NotificationState::Busy), std::pair(0L, 1L));
+    EXPECT_EQ(fire(milliseconds(0), NotificationState::Busy), std::tuple("EnableFlash 1000", 0, 1));
+    // After the machine slept through many pauses: one flash, and a pause from now.
+    EXPECT_EQ(fire(std::chrono::hours(1), std::nullopt), std::tuple("EnableFlash 1000", 0, 1));
     gSettings.Messages.clear();
-    EXPECT_EQ(ticks(10, std::nullopt), std::pair(0L, 0L));
+    EXPECT_EQ(fire(milliseconds(0), std::nullopt), std::tuple("EnableFlash 1000", 0, 0));
 }
 
-TEST_F(FlashSchedulerTest, DrawsMessageThenSizeThenColourWhenRandomPassesTheLookOnAndShowsIt1To65535Ms)
+TEST_F(FlashSchedulerTest, DrawsMessageThenSizeThenColourWhenRandomAndPassesTheLookOn)
 {
-    std::tie(gSettings.RandomColor, gSettings.FontName, gSettings.Bold, gSettings.Opacity, gSettings.AllMonitors,
-             gSettings.DurationMs) = std::tuple(true, "Verdana", false, 77, false, 0);
+    std::tie(gSettings.RandomColor, gSettings.FontName, gSettings.Bold, gSettings.Opacity, gSettings.AllMonitors) =
+        std::tuple(true, "Verdana", false, 77, false);
     // message floor(0.5 * 5) = 2; size 28 + floor(0.25 * 21) = 33; colour 128, 64, 192
     ScriptedRandom draws{0.5f, 0.25f, 0.5f, 0.25f, 0.75f, 0.0f, 0.0f};
     scheduler.ShowRandomMessage();
-    std::tie(gSettings.RandomColor, gSettings.DurationMs) = std::pair(false, 65536);
+    gSettings.RandomColor = false;
     scheduler.ShowRandomMessage();
-    EXPECT_EQ(calls, (Calls{"DisableHide", "You can do this|Verdana|33|0|12599424|77|0", "EnableHide 1", "DisableHide",
-                            "You are calm|Verdana|28|0|16777215|77|0", "EnableHide 65535"}));
+    EXPECT_EQ(calls[0], "You can do this|Verdana|33|0|12599424|77|0");
+    EXPECT_EQ(calls[2], "You are calm|Verdana|28|0|16777215|77|0");
+}
+
+TEST_F(FlashSchedulerTest, AFlashIsShownInTheMiddleOfAFrameForItsWholeFramesAndANewOneReplacesIt)
+{
+    // Now is 1000 ms; frames have their middles at 1013, 1033, 1053...
+    const auto at = [this](int32_t ms) {
+        now = milliseconds(ms);
+        scheduler.FrameTimerTick();
+    };
+    scheduler.FlashCustom("a", "Arial", 30, true, 0, 255, true, 50);  // 2.5 frames: 3
+    at(1012);  // early: asks again
+    at(1014);
+    at(1072);
+    at(1074);
+    at(1074);  // a second tick changes nothing
+    EXPECT_EQ(calls, (Calls{"a|Arial|30|1|0|255|1", "Frame 1013", "Frame 1013", "Show", "Frame 1073", "Frame 1073",
+                            "HideNow", "CancelFrame", "CancelFrame"}));
+    // A flash while one is shown hides it and shows the new one at its own frame; one with
+    // nothing to show leaves the shown one to its timer.
+    calls.clear();
+    scheduler.FlashCustom("b", "Arial", 30, true, 0, 255, true, 10);
+    at(1093);
+    now = milliseconds(1100);
+    scheduler.FlashCustom("", "Arial", 30, true, 0, 255, true, 10);
+    scheduler.FlashCustom("c", "Arial", 30, true, 0, 255, true, 10);
+    // Shown late, past the next blank at 1123: still one whole frame, after the frame it appeared in.
+    at(1125);
+    at(1153);
+    EXPECT_EQ(calls, (Calls{"b|Arial|30|1|0|255|1", "Frame 1093", "Show", "Frame 1113", "|Arial|30|1|0|255|1",
+                            "c|Arial|30|1|0|255|1", "Frame 1113", "Show", "Frame 1153", "HideNow", "CancelFrame"}));
 }

@@ -4,7 +4,6 @@
 #include "dialog/win32/frmSettings.h"
 #include "flash/win32/frmFlash.h"
 #include "platform/win32/SingleInstance.h"
-#include "platform/win32/TimerResolution.h"
 #include "settings/Random.h"
 #include "settings/Settings.h"
 #include "settings/StartWithWindows.h"
@@ -37,14 +36,12 @@ void Main(HINSTANCE instance)
         return;
 
     SeedFromTimeOfDay();
-    // Display times go down to 10 ms; the main form's unload handler gives this back.
-    TimerResolution timerResolution = RequestTimerResolution(1);
     LoadSettings();
     if (gSettings.StartWithWindows)
         ApplyStartWithWindows(true);
 
     frmFlash flash(instance, gSettings.HideFromCapture);
-    frmMain form(instance, flash, std::move(timerResolution));
+    frmMain form(instance, flash);
     if (gSettings.StartActive)
         form.StartFlashing();
 

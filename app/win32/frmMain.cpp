@@ -6,14 +6,19 @@
 #include "flash/win32/frmFlash.h"
 #include "platform/AppExiting.h"
 #include "platform/win32/Controls.h"
+#include "platform/win32/QpcClock.h"
 #include "settings/Settings.h"
+
+#include <algorithm>
 
 namespace {
 
 constexpr char ClassName[] = "HalcyraMain";
 constexpr WORD ProgramIconId = 1;  // the ICON resource in halcyra.rc
 
-enum Timer : UINT_PTR { tmrFlash = 1, tmrHide, tmrAction };
+enum Timer : UINT_PTR { tmrFlash = 1, tmrAction };
+// Posted by the frame timer's thread when a moment within a frame has come.
+constexpr UINT kFrameTimerMessage = WM_APP + 1;
 
 frmMain* instance = nullptr;
 
@@ -31,9 +36,7 @@ frmMain* MainForm()
     return instance;
 }
 
-frmMain::frmMain(HINSTANCE module, frmFlash& flash, TimerResolution timerResolution,
-                 NotificationQuery queryNotificationState)
-    : flash_(flash), queryNotificationState_(queryNotificationState), timerResolution_(std::move(timerResolution))
+frmMain::frmMain(HINSTANCE module, frmFlash& flash, MainFormCalls calls) : flash_(flash), calls_(calls)
 {
     instance = this;
     const Class windowClass{.name = ClassName,
@@ -55,6 +58,9 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_TIMER:
         OnTimer(wParam);
+        return 0;
+    case kFrameTimerMessage:
+        scheduler_.FrameTimerTick();
         return 0;
     case WM_CLOSE:
         // Closed from outside (a task manager asking politely): go the way Exit goes, so the
@@ -80,6 +86,7 @@ void frmMain::Form_Load()
     // The hooked window owns the hotkeys, so the hook comes before their registration.
     HookWindow(Handle());
     hook_.reset(Handle());
+    frameTimer_ = std::make_unique<PreciseTimer>(Handle(), kFrameTimerMessage);
     AddTrayIcon();
     hotkeys_.reset(HookedWindow());
     const std::string report = RegisterHotkeys(HookedWindow());
@@ -94,7 +101,7 @@ void frmMain::Form_Unload()
     hotkeys_.reset();
     tray_.Delete();
     hook_.reset();
-    timerResolution_.reset();
+    frameTimer_.reset();
 }
 
 void frmMain::ExitApp()
@@ -116,7 +123,7 @@ HWND frmMain::HotkeyWindow() const
 void frmMain::StopTimers()
 {
     DisableFlashTimer();
-    DisableHideTimer();
+    CancelFrameTimer();
     DisableActionTimer();
 }
 
@@ -124,7 +131,6 @@ void frmMain::OnTimer(UINT_PTR timer)
 {
     switch (timer) {
     case tmrFlash: scheduler_.FlashTimerTick(); break;
-    case tmrHide: scheduler_.HideTimerTick(); break;
     case tmrAction: scheduler_.ActionTimerTick(); break;
     }
 }
@@ -172,9 +178,22 @@ void frmMain::FlashCustom(std::string sText, std::string sFont, int32_t lSize, b
                            lDurationMs);
 }
 
-void frmMain::EnableFlashTimer()
+FrameGrid frmMain::ReadFrameGrid()
 {
-    SetTimer(Handle(), tmrFlash, FlashTickMs, nullptr);
+    return ::ReadFrameGrid(calls_.frameGrid);
+}
+
+Nanoseconds frmMain::Now()
+{
+    return QpcNow();
+}
+
+void frmMain::EnableFlashTimer(Nanoseconds delay)
+{
+    // Rounded up, so that it does not fire before the moment.
+    const auto ms = std::chrono::ceil<std::chrono::milliseconds>(delay).count();
+    SetTimer(Handle(), tmrFlash, static_cast<UINT>(std::clamp<int64_t>(ms, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM)),
+             nullptr);
 }
 
 void frmMain::DisableFlashTimer()
@@ -182,14 +201,16 @@ void frmMain::DisableFlashTimer()
     KillTimer(Handle(), tmrFlash);
 }
 
-void frmMain::EnableHideTimer(int32_t intervalMs)
+void frmMain::SetFrameTimer(Nanoseconds at)
 {
-    SetTimer(Handle(), tmrHide, static_cast<UINT>(intervalMs), nullptr);
+    if (frameTimer_)
+        frameTimer_->At(at);
 }
 
-void frmMain::DisableHideTimer()
+void frmMain::CancelFrameTimer()
 {
-    KillTimer(Handle(), tmrHide);
+    if (frameTimer_)
+        frameTimer_->Cancel();
 }
 
 void frmMain::EnableActionTimer()
@@ -202,10 +223,15 @@ void frmMain::DisableActionTimer()
     KillTimer(Handle(), tmrAction);
 }
 
-void frmMain::ShowText(std::string sText, std::string sFont, int32_t lSize, bool bBold, int32_t lColor,
-                       int32_t lOpacity, bool bAllMonitors)
+bool frmMain::PrepareText(std::string sText, std::string sFont, int32_t lSize, bool bBold, int32_t lColor,
+                          int32_t lOpacity, bool bAllMonitors)
 {
-    flash_.ShowText(std::move(sText), std::move(sFont), lSize, bBold, lColor, lOpacity, bAllMonitors);
+    return flash_.PrepareText(std::move(sText), std::move(sFont), lSize, bBold, lColor, lOpacity, bAllMonitors);
+}
+
+void frmMain::ShowPrepared()
+{
+    flash_.ShowPrepared();
 }
 
 void frmMain::HideNow()
@@ -216,7 +242,7 @@ void frmMain::HideNow()
 std::optional<NotificationState> frmMain::QueryNotificationState()
 {
     QUERY_USER_NOTIFICATION_STATE state{};
-    if (FAILED(queryNotificationState_(&state)))
+    if (FAILED(calls_.queryNotificationState(&state)))
         return std::nullopt;
     return static_cast<NotificationState>(state);
 }

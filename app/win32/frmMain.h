@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "app/FlashScheduler.h"
@@ -10,23 +11,26 @@
 #include "app/win32/TrayMenu.h"
 #include "app/win32/WindowHook.h"
 #include "dialog/win32/SettingsHost.h"
+#include "flash/win32/FrameGridQuery.h"
 #include "hotkeys/win32/modHotkey.h"
-#include "platform/win32/TimerResolution.h"
+#include "platform/win32/PreciseTimer.h"
 #include "platform/win32/Window.h"
 
 class frmFlash;
 
-// The hidden main window. It owns the tray icon and menu, the scheduler's three timers,
-// and is the window the hotkeys and tray events arrive at.
+// What the main form asks of the system: its own calls but in tests.
+struct MainFormCalls {
+    using NotificationQuery = HRESULT(WINAPI*)(QUERY_USER_NOTIFICATION_STATE* state);
+    NotificationQuery queryNotificationState = &SHQueryUserNotificationState;
+    FrameGridCalls frameGrid;
+};
+
+// The hidden main window. It owns the tray icon and menu, the scheduler's timers, and is
+// the window the hotkeys and tray events arrive at.
 class frmMain final : public Window, public SettingsHost, private SchedulerHost {
 public:
-    // How the form asks whether the user may be disturbed: SHQueryUserNotificationState but in tests.
-    using NotificationQuery = HRESULT(WINAPI*)(QUERY_USER_NOTIFICATION_STATE* state);
-
-    // Creates the window hidden and runs its load handler to the end, a warning box
-    // included. The timer resolution is given back by the unload handler.
-    frmMain(HINSTANCE instance, frmFlash& flash, TimerResolution timerResolution,
-            NotificationQuery queryNotificationState = &SHQueryUserNotificationState);
+    // Creates the window hidden and runs its load handler to the end, a warning box included.
+    frmMain(HINSTANCE instance, frmFlash& flash, MainFormCalls calls = {});
     ~frmMain();  // destroys the window if it still exists
 
     bool IsActive() const;
@@ -44,6 +48,7 @@ public:
     void ExitApp();
 
     HWND HotkeyWindow() const override;
+    FrameGrid ReadFrameGrid() override;
     const TrayIcon& Tray() const { return tray_; }
 
 private:
@@ -57,25 +62,27 @@ private:
     void ShowTrayMenu() override;
     void OnTrayItem(UINT item);
 
-    void EnableFlashTimer() override;
+    Nanoseconds Now() override;
+    void EnableFlashTimer(Nanoseconds delay) override;
     void DisableFlashTimer() override;
-    void EnableHideTimer(int32_t intervalMs) override;
-    void DisableHideTimer() override;
+    void SetFrameTimer(Nanoseconds at) override;
+    void CancelFrameTimer() override;
     void EnableActionTimer() override;
     void DisableActionTimer() override;
-    void ShowText(std::string sText, std::string sFont, int32_t lSize, bool bBold, int32_t lColor,
-                  int32_t lOpacity, bool bAllMonitors) override;
+    bool PrepareText(std::string sText, std::string sFont, int32_t lSize, bool bBold, int32_t lColor,
+                     int32_t lOpacity, bool bAllMonitors) override;
+    void ShowPrepared() override;
     void HideNow() override;
     std::optional<NotificationState> QueryNotificationState() override;
 
     frmFlash& flash_;
-    NotificationQuery queryNotificationState_;
+    MainFormCalls calls_;
     FlashScheduler scheduler_{*this};
     TrayMenu menu_;
     bool exitRequested_ = false;
     // Released by the unload handler from the last to the first, or else in that order
     // when the form goes.
-    TimerResolution timerResolution_;
+    std::unique_ptr<PreciseTimer> frameTimer_;
     WindowHookOwner hook_;
     TrayIcon tray_;
     HotkeyOwner hotkeys_;

@@ -4,10 +4,12 @@
 #include <variant>
 
 #include "dialog/DialogFields.h"
+#include "dialog/DurationNote.h"
 #include "dialog/SettingsLayout.h"
 #include "hotkeys/win32/modHotkey.h"
 #include "platform/AppExiting.h"
 #include "platform/win32/Controls.h"
+#include "platform/win32/Dpi.h"
 #include "settings/Settings.h"
 #include "settings/StartWithWindows.h"
 #include "settings/modSettings.h"
@@ -24,11 +26,14 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_APPWINDOW | WS_EX_CONTROL
 // handler's message box makes a fresh dialog instead of reviving this one.
 HWND openDialog = nullptr;
 
-// The window rectangle whose client area has the dialog's size, centred on the screen.
+// The window rectangle whose client area has the dialog's size, centred on the primary
+// screen, at that screen's DPI.
 RECT CentredFrame()
 {
-    RECT frame{0, 0, kSettingsClientWidth, kSettingsClientHeight};
-    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+    const HMONITOR primary = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    const int dpi = static_cast<int>(DpiOfMonitor(primary, SystemMonitorDpiQuery()));
+    RECT frame{0, 0, ScaleToDpi(kSettingsClientWidth, dpi), ScaleToDpi(kSettingsClientHeight, dpi)};
+    AdjustFrameForDpi(frame, kStyle, kExStyle, static_cast<UINT>(dpi));
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
@@ -66,9 +71,11 @@ LRESULT frmSettings::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_CREATE:
         openDialog = Handle();
+        dpi_ = DpiOfWindow(Handle());
         CreateControls();
         Form_Load();
         return 0;
+    case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_HSCROLL:
         if (reinterpret_cast<HWND>(lParam) == Control(hsbOpacity))
@@ -100,6 +107,11 @@ void frmSettings::OnCommand(int id, int code)
     if (id == lstMessages) {
         if (code == LBN_SELCHANGE)
             lstMessages_Click();
+        return;
+    }
+    if (id == txtDuration) {
+        if (code == EN_CHANGE)
+            UpdateDurationNote();
         return;
     }
     if (code != BN_CLICKED)
@@ -154,6 +166,7 @@ void frmSettings::Form_Load()
     SetText(txtNewMsg, "");
     for (const NumberBox& number : kNumberBoxes)
         SetText(number.box, std::to_string(gSettings.*number.Member()));
+    UpdateDurationNote();
     for (const CheckBox& check : kCheckBoxes)
         SetChecked(Control(check.box), gSettings.*check.field);
     mColor = gSettings.Color;
@@ -227,6 +240,12 @@ Settings frmSettings::EditedSettings(Settings s) const
 void frmSettings::cmdCancel_Click()
 {
     Destroy();
+}
+
+// Read afresh as the user types: the display may have changed since the dialog opened.
+void frmSettings::UpdateDurationNote()
+{
+    SetText(lblDurNote, DurationNoteText(TextOf(txtDuration), host_.ReadFrameGrid().period));
 }
 
 void CloseSettingsDialog()

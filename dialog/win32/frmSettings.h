@@ -11,6 +11,7 @@
 #include "dialog/SettingsControls.h"
 #include "dialog/win32/SettingsHost.h"
 #include "hotkeys/win32/CaptureBox.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Subclass.h"
 #include "platform/win32/Window.h"
 
@@ -48,6 +49,9 @@ private:
 
     // frmSettingsLayout.cpp
     void CreateControls();
+    // Places every control and gives it the dialog's font, both for the window's DPI.
+    void LayOut();
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
 
     // frmSettings.cpp
     void Form_Load();
@@ -56,6 +60,7 @@ private:
     void ShowRefusal(const SaveFailure& failure);
     Settings EditedSettings(Settings checked) const;
     void cmdCancel_Click();
+    void UpdateDurationNote();
 
     // frmSettingsMessages.cpp
     void FillMessages();
@@ -83,6 +88,8 @@ private:
     // The window's own reference; dropped when the window is gone.
     std::shared_ptr<frmSettings> self_;
     HWND lastFocus_ = nullptr;
+    UINT dpi_ = 0;
+    UniqueFont font_;  // every control's; deleted after the controls
 
     MessageList messages_;
     std::vector<std::string> fonts_;  // the entries of cboFont

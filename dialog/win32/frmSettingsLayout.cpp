@@ -1,6 +1,7 @@
 #include "dialog/win32/frmSettings.h"
 
 #include "dialog/SettingsLayout.h"
+#include "platform/win32/Dpi.h"
 #include "platform/win32/Text.h"
 
 namespace {
@@ -34,8 +35,8 @@ WindowKind KindOf(ControlKind kind)
     return {L"ScrollBar", SBS_HORZ | WS_TABSTOP, 0};
 }
 
-// A drop-down list is created with the height of its list; its closed box then gets the
-// height of the layout.
+// A drop-down list is given the height of its list; its closed box then gets the height of
+// the layout.
 constexpr int kDroppedListHeight = 300;
 
 int WindowHeight(HWND window)
@@ -54,27 +55,57 @@ void FitClosedHeight(HWND combo, int height)
     SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + height - WindowHeight(combo));
 }
 
+// The stock GUI font, today's face and point size, made for a DPI: the stock font itself is
+// made for the system's DPI.
+UniqueFont DialogFont(UINT dpi)
+{
+    LOGFONTW description{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof description, &description);
+    description.lfHeight = MulDiv(description.lfHeight, static_cast<int>(dpi), static_cast<int>(SystemDpi()));
+    return UniqueFont(CreateFontIndirectW(&description));
+}
+
 }  // namespace
 
 void frmSettings::CreateControls()
 {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE));
-    const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
     for (const ControlSpec& spec : SettingsLayout()) {
         const WindowKind kind = KindOf(spec.kind);
-        const ControlRect r = ClientRect(spec);
-        const int height = spec.kind == ControlKind::DropDownList ? r.height + kDroppedListHeight : r.height;
-        const HWND control = CreateWindowExW(kind.exStyle, kind.className, Wide(spec.text).c_str(),
-                                             WS_CHILD | WS_VISIBLE | kind.style, r.x, r.y, r.width, height,
-                                             Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
-                                             instance, nullptr);
-        SendMessageW(control, WM_SETFONT, font, FALSE);
+        CreateWindowExW(kind.exStyle, kind.className, Wide(spec.text).c_str(), WS_CHILD | WS_VISIBLE | kind.style, 0,
+                        0, 0, 0, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
     }
-    FitClosedHeight(Control(cboFont), LayoutOf(cboFont).position.height);
+    LayOut();
     // The default limit of about 32,000 characters would cut a long pasted list short.
     SendMessageW(Control(txtNewMsg), EM_SETLIMITTEXT, 0, 0);
     SetUpOpacityBar();
     txtNewMsg_.Attach(Control(txtNewMsg));
     txtHkStart_.Attach(Control(txtHkStart));
     txtHkStop_.Attach(Control(txtHkStop));
+}
+
+void frmSettings::LayOut()
+{
+    const int dpi = static_cast<int>(dpi_);
+    UniqueFont font = DialogFont(dpi_);
+    for (const ControlSpec& spec : SettingsLayout()) {
+        const ControlRect r = ScaleToDpi(ClientRect(spec), dpi);
+        const int height = r.height + (spec.kind == ControlKind::DropDownList ? ScaleToDpi(kDroppedListHeight, dpi) : 0);
+        const HWND control = Control(spec.id);
+        MoveWindow(control, r.x, r.y, r.width, height, FALSE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    }
+    // The controls have let go of the old font by now.
+    font_ = std::move(font);
+    FitClosedHeight(Control(cboFont), ScaleToDpi(LayoutOf(cboFont).position.height, dpi));
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+// The window was moved to a monitor of another scale, or the scale changed under it.
+void frmSettings::OnDpiChanged(UINT dpi, const RECT& suggested)
+{
+    dpi_ = dpi;
+    LayOut();
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -20,6 +20,8 @@ TEST(FrameGrid, AFlashLastsTheNearestWholeNumberOfFramesHalvesUpAndNeverNone)
         {10, k75Hz, 1, 75},     {20, k75Hz, 2, 75},      {10, k120Hz, 1, 120}, {30, k120Hz, 4, 120},
         {10, k144Hz, 1, 144},   {100, k144Hz, 14, 144},  {10, k240Hz, 2, 240}, {2, k240Hz, 1, 240},
         {0, k60Hz, 1, 60},      {-5, k60Hz, 1, 60},      {INT32_MAX, k240Hz, 515'396'158, 240},
+        // Exact halves, at 50 Hz.
+        {30, nanoseconds{20'000'000}, 2, 50}, {50, nanoseconds{20'000'000}, 3, 50},
         // Wine's grid: 166666 units of 100 ns.
         {100, nanoseconds{16'666'600}, 6, 60}};
     for (const auto& c : cases)

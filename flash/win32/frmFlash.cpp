@@ -11,6 +11,7 @@
 #include <climits>
 #include <cstring>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -51,38 +52,80 @@ void DrawFlashText(HDC dc, HFONT font, const std::wstring& text, int32_t color)
     TextOutW(dc, TextInset, TextInset, text.c_str(), TextLength(text));
 }
 
-struct Placement {
-    FlashPoint At;
-    FlashSize Size;
+// Every monitor of the virtual desktop, the primary one first.
+std::vector<MonitorArea> Monitors(MonitorDpiQuery query)
+{
+    std::vector<std::pair<HMONITOR, MONITORINFO>> found;
+    EnumDisplayMonitors(nullptr, nullptr, [](HMONITOR monitor, HDC, RECT*, LPARAM list) -> BOOL {
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        if (GetMonitorInfoW(monitor, &info))
+            reinterpret_cast<decltype(found)*>(list)->emplace_back(monitor, info);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&found));
+    std::stable_partition(found.begin(), found.end(), [](const auto& m) { return m.second.dwFlags & MONITORINFOF_PRIMARY; });
+    std::vector<MonitorArea> monitors;
+    for (const auto& [monitor, info] : found) {
+        const RECT& r = info.rcMonitor;
+        monitors.push_back({{r.left, r.top, r.right - r.left, r.bottom - r.top},
+                            static_cast<int32_t>(DpiOfMonitor(monitor, query))});
+    }
+    return monitors;
+}
+
+// The text in its font, made for whichever DPI the placement asks for last.
+class FlashText {
+public:
+    FlashText(HDC dc, const std::string& sText, const std::string& sFont, int32_t lSize, bool bBold)
+        : dc_(dc), text_(Wide(sText)), face_(sFont), size_(lSize), bold_(bBold)
+    {
+    }
+
+    std::optional<FlashSize> LayOut(int32_t dpi, const FlashSize&)
+    {
+        const LOGFONTW description = ToLogFont(DescribeFlashFont(face_, size_, bold_, dpi));
+        font_.reset(CreateFontIndirectW(&description));
+        if (!font_)
+            return std::nullopt;
+        const SIZE extent = MeasureText(dc_, font_.get(), text_);
+        return FlashWindowSize(extent.cx, extent.cy);
+    }
+
+    void Draw(int32_t color) const { DrawFlashText(dc_, font_.get(), text_, color); }
+
+private:
+    HDC dc_;
+    std::wstring text_;
+    const std::string& face_;
+    int32_t size_;
+    bool bold_;
+    UniqueFont font_;
 };
 
 // Everything before the window becomes visible: font, measuring, placement and drawing,
 // all while the window is hidden. The font is deleted on return, before the window shows.
-std::optional<Placement> DrawHidden(HWND window, FlashImage& image, const std::string& sText,
-                                    const std::string& sFont, int32_t lSize, bool bBold, int32_t color,
-                                    bool bAllMonitors)
+std::optional<RECT> DrawHidden(HWND window, FlashImage& image, MonitorDpiQuery query, const std::string& sText,
+                               const std::string& sFont, int32_t lSize, bool bBold, int32_t color, bool bAllMonitors)
 {
-    const HDC dc = image.DC();
-    const LOGFONTW description = ToLogFont(DescribeFlashFont(sFont, lSize, bBold, GetDeviceCaps(dc, LOGPIXELSY)));
-    const UniqueFont font(CreateFontIndirectW(&description));
-    if (!font)
-        return std::nullopt;
-    const std::wstring text = Wide(sText);
-    const SIZE extent = MeasureText(dc, font.get(), text);
-    const FlashSize size = FlashWindowSize(extent.cx, extent.cy);
+    FlashText text(image.DC(), sText, sFont, lSize, bBold);
     const FlashArea area = FlashAreaFromMetrics(bAllMonitors, [](int32_t index) { return GetSystemMetrics(index); });
-    const FlashPoint at = PlaceFlash(area, size);
-
+    const std::vector<MonitorArea> monitors = Monitors(query);
+    const int32_t primaryDpi = monitors.empty() ? static_cast<int32_t>(SystemDpi()) : monitors.front().Dpi;
+    const std::optional<FlashPlacement> placed = PlaceOnMonitors(
+        area, monitors, primaryDpi, [&](int32_t dpi, const FlashSize& bounds) { return text.LayOut(dpi, bounds); });
+    if (!placed)
+        return std::nullopt;
+    const auto [at, size, dpi] = *placed;
     ShowWindow(window, SW_HIDE);
     MoveWindow(window, at.X, at.Y, size.Width, size.Height, FALSE);
     image.Clear();
-    DrawFlashText(dc, font.get(), text, color);
-    return Placement{at, size};
+    text.Draw(color);
+    return RECT{at.X, at.Y, at.X + size.Width, at.Y + size.Height};
 }
 
 }  // namespace
 
-frmFlash::frmFlash(HINSTANCE instance, bool hideFromCapture, SetAffinity setAffinity) : setAffinity_(setAffinity)
+frmFlash::frmFlash(HINSTANCE instance, bool hideFromCapture, FlashCalls calls) : calls_(calls)
 {
     image_ = std::make_unique<FlashImage>();
     Create(instance, Class{.name = ClassName}, 0, "", WS_POPUP, RECT{});
@@ -108,24 +151,30 @@ void frmFlash::SetUp(bool hideFromCapture)
 void frmFlash::KeepOutOfCaptures(bool hideFromCapture)
 {
     if (Handle())
-        setAffinity_(Handle(), CaptureAffinity(hideFromCapture));
+        calls_.setAffinity(Handle(), CaptureAffinity(hideFromCapture));
 }
 
-void frmFlash::ShowText(std::string sText, std::string sFont, int32_t lSize, bool bBold, int32_t lColor,
-                        int32_t lOpacity, bool bAllMonitors)
+bool frmFlash::PrepareText(std::string sText, std::string sFont, int32_t lSize, bool bBold, int32_t lColor,
+                           int32_t lOpacity, bool bAllMonitors)
 {
     if (sText.empty() || !Handle())
-        return;
+        return false;
     const int32_t color = FlashTextColor(lColor);
     const int32_t alpha = FlashAlpha(lOpacity);
-    const std::optional<Placement> placed =
-        DrawHidden(Handle(), *image_, sText, sFont, lSize, bBold, color, bAllMonitors);
+    const std::optional<RECT> placed =
+        DrawHidden(Handle(), *image_, calls_.monitorDpi, sText, sFont, lSize, bBold, color, bAllMonitors);
     if (!placed)
-        return;
+        return false;
+    drawnAt_ = *placed;
     SetLayeredWindowAttributes(Handle(), TransparentKey, static_cast<BYTE>(alpha), LWA_COLORKEY | LWA_ALPHA);
+    return true;
+}
+
+void frmFlash::ShowPrepared()
+{
     // Topmost again on every show: another program's topmost window may have come above since.
-    SetWindowPos(Handle(), HWND_TOPMOST, placed->At.X, placed->At.Y, placed->Size.Width, placed->Size.Height,
-                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(Handle(), HWND_TOPMOST, drawnAt_.left, drawnAt_.top, drawnAt_.right - drawnAt_.left,
+                 drawnAt_.bottom - drawnAt_.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     UpdateWindow(Handle());
 }
 

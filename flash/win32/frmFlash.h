@@ -5,24 +5,34 @@
 #include <memory>
 #include <string>
 
+#include "platform/win32/Dpi.h"
 #include "platform/win32/Window.h"
 
 class FlashImage;
 
+// What the flash window asks of the system: its own calls but in tests.
+struct FlashCalls {
+    // Leaves the window out of captures: SetWindowDisplayAffinity.
+    using SetAffinity = BOOL(WINAPI*)(HWND window, DWORD affinity);
+    SetAffinity setAffinity = &SetWindowDisplayAffinity;
+    MonitorDpiQuery monitorDpi = SystemMonitorDpiQuery();
+};
+
 // The borderless, layered, topmost, click-through window on which messages appear.
-// It decides nothing: every value of a flash arrives as an argument.
+// It decides nothing: every value of a flash arrives as an argument, and its caller says
+// when the drawn flash is shown.
 class frmFlash final : public Window {
 public:
-    // How the window asks to be left out of captures: SetWindowDisplayAffinity but in tests.
-    using SetAffinity = BOOL(WINAPI*)(HWND window, DWORD affinity);
-
     // Creates the window hidden and runs its set-up.
-    explicit frmFlash(HINSTANCE instance, bool hideFromCapture = false,
-                      SetAffinity setAffinity = &SetWindowDisplayAffinity);
+    explicit frmFlash(HINSTANCE instance, bool hideFromCapture = false, FlashCalls calls = {});
     ~frmFlash();  // destroys the window if it still exists
 
-    void ShowText(std::string sText, std::string sFont, int32_t lSize, bool bBold, int32_t lColor,
-                  int32_t lOpacity, bool bAllMonitors);
+    // Hides the window and draws the text into it at its place; false, and the window left
+    // as it was, when there is nothing to show.
+    bool PrepareText(std::string sText, std::string sFont, int32_t lSize, bool bBold, int32_t lColor,
+                     int32_t lOpacity, bool bAllMonitors);
+    // Shows what was drawn last, topmost, without taking the focus.
+    void ShowPrepared();
     void HideNow();
     // Where the system refuses, the window stays as it was.
     void KeepOutOfCaptures(bool hideFromCapture);
@@ -36,7 +46,8 @@ private:
     void SetUp(bool hideFromCapture);
     void PaintTo(HDC target);
 
-    SetAffinity setAffinity_;
+    FlashCalls calls_;
     // Made with the window and released when it is destroyed.
     std::unique_ptr<FlashImage> image_;
+    RECT drawnAt_{};  // where the last drawn flash goes
 };

@@ -2,10 +2,14 @@
 #include "app/win32/frmMain.h"
 #include "flash/win32/frmFlash.h"
 #include "platform/AppExiting.h"
+#include "platform/win32/QpcClock.h"
 #include "platform/win32/Text.h"
 #include "tests/support/win32/Pump.h"
 
 #include <gtest/gtest.h>
+
+using std::chrono::milliseconds;
+using std::chrono::nanoseconds;
 
 // The system's answers, as the test sets them: Wine always accepts notifications and
 // refuses every display affinity.
@@ -28,8 +32,12 @@ TEST(MainForm, LeavesTheBusyUserAndCapturesAloneKeepsItsTrayIconAndLeavesASecond
     gSettings = DefaultSettings();
     gSettings.IntervalMin = gSettings.IntervalMax = 1;
     std::tie(gSettings.DurationMs, gSettings.StartKey, gSettings.StopKey) = std::tuple(10000, 0, 0);
-    auto flash = std::make_unique<frmFlash>(GetModuleHandleA(nullptr), true, &RecordAffinity);
-    auto form = std::make_unique<frmMain>(GetModuleHandleA(nullptr), *flash, TimerResolution(), &ScriptedAnswer);
+    FlashCalls flashCalls;
+    flashCalls.setAffinity = &RecordAffinity;
+    auto flash = std::make_unique<frmFlash>(GetModuleHandleA(nullptr), true, flashCalls);
+    MainFormCalls calls;
+    calls.queryNotificationState = &ScriptedAnswer;
+    auto form = std::make_unique<frmMain>(GetModuleHandleA(nullptr), *flash, calls);
     const auto shownWithin = [&](DWORD ms) { return PumpUntil([&] { return IsWindowVisible(flash->Handle()); }, ms); };
     form->StartFlashing();
     EXPECT_FALSE(shownWithin(1600)) << "due, but skipped while presenting";
@@ -58,6 +66,81 @@ TEST(MainForm, LeavesTheBusyUserAndCapturesAloneKeepsItsTrayIconAndLeavesASecond
     form.reset();
     MSG quit;  // which the main form leaves behind as it goes
     PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+// The desktop's composition timing as the test sets it, in counts of the performance counter.
+static HRESULT timingAnswer = S_OK;
+static LONGLONG timingPeriod = 0, timingBlank = 0;
+static DWORD displayRate = 0;
+
+static HRESULT WINAPI ScriptedTiming(HWND window, DWM_TIMING_INFO* info) {
+    if (window || info->cbSize != sizeof *info)
+        return E_INVALIDARG;
+    std::tie(info->qpcRefreshPeriod, info->qpcVBlank) = std::pair(timingPeriod, timingBlank);
+    return timingAnswer;
+}
+
+static BOOL WINAPI ScriptedDisplay(LPCWSTR, DWORD, DEVMODEW* mode) {
+    mode->dmDisplayFrequency = displayRate;
+    return TRUE;
+}
+
+// When the flash window was last asked to show and to hide, on the performance counter's clock.
+static HWND watched;
+static nanoseconds shownAt, hiddenAt;
+
+TEST(MainForm, ShowsAFlashHalfAPeriodAfterABlankForItsWholeFramesOrAtOnceWhereNoPhaseIsKnown) {
+    gSettings = DefaultSettings();
+    gSettings.StartKey = gSettings.StopKey = 0;
+    frmFlash flash(GetModuleHandleA(nullptr));
+    frmMain form(GetModuleHandleA(nullptr), flash,
+                 MainFormCalls{.frameGrid = {&ScriptedTiming, &ScriptedDisplay}});
+    watched = flash.Handle();
+    const HOOKPROC hook = [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (sent->hwnd == watched && sent->message == WM_WINDOWPOSCHANGING) {
+            const UINT flags = reinterpret_cast<const WINDOWPOS*>(sent->lParam)->flags;
+            if (flags & SWP_SHOWWINDOW)
+                shownAt = QpcNow();
+            if (flags & SWP_HIDEWINDOW)
+                hiddenAt = QpcNow();
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    };
+    const HHOOK installed = SetWindowsHookExA(WH_CALLWNDPROC, hook, nullptr, GetCurrentThreadId());
+    LARGE_INTEGER perSecond, now;
+    QueryPerformanceFrequency(&perSecond);
+    const nanoseconds p = milliseconds(20);  // 50 Hz: the composition's, else the display's
+    std::tie(timingPeriod, displayRate) = std::pair(perSecond.QuadPart / 50, 50);
+    // Flashes for 50 ms, 2.5 frames: 3, and gives when it was asked, shown and hidden.
+    const auto flashFor = [&](int32_t ms) {
+        const nanoseconds asked = QpcNow();
+        form.FlashCustom("Frames", "Arial", 30, true, 0xFFFFFF, 255, false, ms);
+        EXPECT_TRUE(PumpUntil([&] { return hiddenAt > asked && !IsWindowVisible(watched); }, 1000));
+        return std::tuple(asked, shownAt, hiddenAt);
+    };
+    // A grid with a phase: the last blank a quarter frame ago.
+    QueryPerformanceCounter(&now);
+    timingBlank = now.QuadPart - timingPeriod / 4;
+    const auto [asked, shown, hidden] = flashFor(50);
+    // Both near the middle of their frames, three whole frames apart.
+    for (const nanoseconds moment : {shown, hidden}) {
+        const nanoseconds intoFrame = (moment - FromQpc(timingBlank)) % p;
+        EXPECT_TRUE(intoFrame > p / 2 - std::chrono::microseconds(500) && intoFrame < p / 2 + milliseconds(5))
+            << (moment == shown ? "shown " : "hidden ") << intoFrame.count() << " ns into its frame";
+    }
+    EXPECT_EQ(std::chrono::round<milliseconds>(hidden - shown) / p, 3) << "three whole frames";
+    // Composition off: the display's rate, 50 Hz, or 60 Hz when it reports none; shown at once,
+    // as soon as it is drawn.
+    timingAnswer = E_FAIL;
+    for (const auto& [rate, frame] : {std::pair<DWORD, nanoseconds>{50, p}, {0, nanoseconds(16'666'666)}}) {
+        displayRate = rate;
+        const auto [asked, shown, hidden] = flashFor(50);
+        EXPECT_LT(shown - asked, p / 2) << rate << ": not at once";
+        const double offMs = std::chrono::duration<double, std::milli>(hidden - shown - 3 * frame).count();
+        EXPECT_NEAR(offMs, 0, 3) << rate;
+    }
+    UnhookWindowsHookEx(installed);
 }
 
 TEST(TrayMenu, HoldsItsItemsWithSettingsInBoldAndTheCaptionsAndStatesItIsGiven) {

@@ -5,6 +5,10 @@
 #include "flash/win32/frmFlash.h"
 #include "platform/AppExiting.h"
 #include "platform/win32/Controls.h"
+#include "platform/win32/Dpi.h"
+#include "platform/win32/GdiScopes.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/Text.h"
 #include "settings/modSettings.h"
 #include "tests/support/ScriptedRandom.h"
 #include "tests/support/win32/Keys.h"
@@ -13,6 +17,8 @@
 #include "tests/support/win32/TempAppData.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 using Boxes = std::vector<std::pair<std::string, std::string>>;  // title and text
 using Rect = std::array<LONG, 4>;                                   // x, y, width and height
@@ -51,6 +57,7 @@ static Boxes Answering(const std::function<void()>& action, const std::function<
 struct RecordingHost final : SettingsHost {
     ~RecordingHost() { DestroyWindow(window); }
     HWND HotkeyWindow() const override { return window; }
+    FrameGrid ReadFrameGrid() override { return GridOfRefreshRate(60); }
     void UpdateUI() override { ++updates; }
     void SettingsChanged() override { ++changes; }
     void FlashCustom(std::string sText, std::string sFont, int32_t lSize, bool bBold, int32_t lColor, int32_t lOpacity,
@@ -127,6 +134,57 @@ protected:
     HWND dialog = nullptr;
 };
 
+// How much of a control's text its own font cannot show in its client area, in pixels: the
+// text on one line, or word-wrapped for a wrapping label, less a check box's square.
+static LONG CutOf(HWND control, ControlKind kind, UINT dpi) {
+    const std::wstring text = Wide(TextOf(control));
+    RECT client;
+    GetClientRect(control, &client);
+    const bool wraps = kind == ControlKind::WrappingLabel;
+    const bool label = wraps || kind == ControlKind::Label;
+    const LONG square = kind == ControlKind::CheckBox ? MetricForDpi(SM_CXMENUCHECK, dpi) : 0;
+    const UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
+    const ScopedSelection font(dc.get(), reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    RECT needed{0, 0, wraps ? client.right : 0, 0};
+    DrawTextW(dc.get(), text.c_str(), -1, &needed,
+              DT_CALCRECT | (label ? DT_NOPREFIX : 0) | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+    return std::max(needed.right - (client.right - square), wraps ? needed.bottom - client.bottom : 0);
+}
+
+// Run at 96 dots per inch with the other tests, and again at 120, 144 and 192 (LogPixels).
+TEST_F(SettingsDialogTest, AtTheScreensDpiHasItsClientAreaAndEveryCaptionWhole) {
+    const std::map<UINT, std::pair<LONG, LONG>> clientAreas{
+        {96, {601, 512}}, {120, {751, 640}}, {144, {902, 768}}, {192, {1202, 1024}}};
+    Open();
+    const UINT dpi = DpiOfWindow(dialog);
+    ASSERT_TRUE(clientAreas.contains(dpi)) << dpi;
+    RECT client;
+    GetClientRect(dialog, &client);
+    EXPECT_EQ(std::pair(client.right, client.bottom), clientAreas.at(dpi)) << dpi;
+    for (const auto& control : SettingsLayout())
+        EXPECT_LE(CutOf(Item(control.id), control.kind, dpi), 0) << control.id << " \"" << Text(control.id) << "\"";
+}
+
+// Wine never sends it: sent here as Windows would when the dialog is dragged to a monitor at 150 %.
+TEST_F(SettingsDialogTest, LaysItselfOutAgainForTheNewDpiInTheRectangleTheSystemSuggests) {
+    Open();
+    RECT suggested{100, 50, 1030, 870}, now;
+    SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    GetWindowRect(dialog, &now);
+    EXPECT_TRUE(EqualRect(&now, &suggested));
+    // Save at (400, 476) 89 x 28 and the message list at (16, 28) 273 x 300, scaled by 1.5 at their edges.
+    RECT save, list;
+    GetWindowRect(Item(cmdSave), &save);
+    GetWindowRect(Item(lstMessages), &list);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&save), 2);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&list), 2);
+    EXPECT_EQ(std::tie(save.left, save.top, save.right, save.bottom), std::tuple(600, 714, 734, 756));
+    EXPECT_EQ(std::tie(list.left, list.top, list.right, list.bottom), std::tuple(24, 42, 434, 492));
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Item(cmdSave), WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, MulDiv(-11, 144, 96)) << "the stock GUI font's 8 points at 144 dots per inch";
+}
+
 TEST_F(SettingsDialogTest, StandsWhereItsLayoutSaysAndTabVisitsItsControlsInOrder) {
     Open();
     const auto placed = [&](SettingsControl id) {
@@ -137,8 +195,9 @@ TEST_F(SettingsDialogTest, StandsWhereItsLayoutSaysAndTabVisitsItsControlsInOrde
     };
     std::vector<SettingsControl> tabStops, visited;
     for (const auto& control : SettingsLayout()) {
-        // An empty text is the record's to fill, and so is lblOpacity's.
-        const std::string text = *control.text && control.id != lblOpacity ? Text(control.id) : control.text;
+        // An empty text is the record's to fill, and so are the two notes'.
+        const bool filled = control.id == lblOpacity || control.id == lblDurNote;
+        const std::string text = *control.text && !filled ? Text(control.id) : control.text;
         const ControlRect at = ClientRect(control);
         const Rect position{at.x, at.y, at.width, at.height};
         EXPECT_EQ(std::pair(text, placed(control.id)), std::pair(std::string(control.text), position)) << control.id;
@@ -167,7 +226,8 @@ TEST_F(SettingsDialogTest, ShowsTheRecordCancelKeepsItAndSaveTakesEachControlBac
     Open();
     const std::pair<SettingsControl, const char*> shown[] = {
         {txtIntMin, "60"}, {txtIntMax, "90"}, {txtDuration, "250"}, {txtSizeMin, "30"}, {txtSizeMax, "40"},
-        {cboFont, "Liberation Serif"}, {lblOpacity, "50%"}, {txtHkStart, "Ctrl+Shift+A"}, {txtHkStop, "Alt+F5"}};
+        {cboFont, "Liberation Serif"}, {lblOpacity, "50%"}, {txtHkStart, "Ctrl+Shift+A"}, {txtHkStop, "Alt+F5"},
+        {lblDurNote, "15 frames at 60 Hz"}};
     for (const auto& [id, text] : shown)
         EXPECT_EQ(Text(id), text) << id;
     EXPECT_TRUE(RegisterHotKey(nullptr, 0xB002, MOD_CONTROL | MOD_SHIFT, 'A')) << "off while the dialog is open";
@@ -175,6 +235,7 @@ TEST_F(SettingsDialogTest, ShowsTheRecordCancelKeepsItAndSaveTakesEachControlBac
 
     // Preview hands over what is shown, unsaved, and says nothing of boxes that Save would refuse.
     Type({{txtSizeMin, "24"}, {txtSizeMax, "abc"}, {txtDuration, "400"}, {txtNewMsg, "extra"}});
+    EXPECT_EQ(Text(lblDurNote), "24 frames at 60 Hz") << "follows the box as it changes";
     Click({cmdAdd, chkBold, chkRandomColor, chkAllMonitors, cmdClrStart});
     ChooseFont("Liberation Mono");
     Scroll(SB_PAGELEFT);
@@ -254,7 +315,7 @@ TEST_F(SettingsDialogTest, ARefusalNamesItsBoxFocusesItAndStoresNothingAndAnExit
     }
     EXPECT_EQ(std::tuple(gSettings, host.changes, ReadBytes(appData.OurFile())), std::tuple(before, 0, "<missing>"));
     frmFlash flash(GetModuleHandleA(nullptr));
-    frmMain form(GetModuleHandleA(nullptr), flash, TimerResolution());
+    frmMain form(GetModuleHandleA(nullptr), flash);
     Type({{txtIntMin, ""}});
     Answering([&] { Click({cmdSave}); }, [&](HWND) { PostMessageA(form.Handle(), WM_CLOSE, 0, 0); });
     EXPECT_EQ(std::tuple(IsWindow(dialog), form.Handle(), flash.Handle()), std::tuple(FALSE, nullptr, nullptr));

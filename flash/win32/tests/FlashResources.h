@@ -38,8 +38,9 @@ inline void ShowVaried(frmFlash& flash, int i) {
     // Few enough fonts that the system's font cache holds them all: rasterising glyphs
     // afresh would only slow the run down.
     const char* const texts[] = {"You are calm", "You are confident", "Stay focused", "Drink some water"};
-    flash.ShowText(texts[i % 4], i % 7 == 0 ? "No Such Face" : "Arial", i % 3 == 0 ? 6 : 28 + i % 2 * 20,
-                   i % 2 == 0, (i * 0x10101 + 0x30507) & 0xFFFFFF, i % 300, i % 3 != 0);
+    if (flash.PrepareText(texts[i % 4], i % 7 == 0 ? "No Such Face" : "Arial", i % 3 == 0 ? 6 : 28 + i % 2 * 20,
+                          i % 2 == 0, (i * 0x10101 + 0x30507) & 0xFFFFFF, i % 300, i % 3 != 0))
+        flash.ShowPrepared();
     if (i % 50 == 49)
         flash.HideNow();
     // Often enough that the queue stays short, rarely enough not to dominate the run time.

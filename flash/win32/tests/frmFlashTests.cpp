@@ -33,8 +33,11 @@ TEST(FlashWindow, FloatsKeyedAboveTheActiveWindowAndShowsOnlyItsLatestTextFourPi
     const HWND window = flash.Handle();
     // The same letters as the text after it, so that the window keeps its size and must be
     // cleared; Cyrillic among them, which only the wide text calls draw.
-    flash.ShowText("\xD0\x9C\xD0\xB8\xD1\x80 Stay", "Arial", 28, true, 0x00FF00, 100, true);
-    flash.ShowText("Stay \xD0\x9C\xD0\xB8\xD1\x80", "Arial", 28, true, 0x0000FF, 200, true);
+    ASSERT_TRUE(flash.PrepareText("\xD0\x9C\xD0\xB8\xD1\x80 Stay", "Arial", 28, true, 0x00FF00, 100, true));
+    flash.ShowPrepared();
+    ASSERT_TRUE(flash.PrepareText("Stay \xD0\x9C\xD0\xB8\xD1\x80", "Arial", 28, true, 0x0000FF, 200, true));
+    EXPECT_FALSE(IsWindowVisible(window)) << "drawn while hidden";
+    flash.ShowPrepared();
     PumpMessages();
     std::tuple<COLORREF, BYTE, DWORD> layered;
     GetLayeredWindowAttributes(window, &std::get<0>(layered), &std::get<1>(layered), &std::get<2>(layered));
@@ -61,12 +64,36 @@ TEST(FlashWindow, FloatsKeyedAboveTheActiveWindowAndShowsOnlyItsLatestTextFourPi
     };
     const std::vector<COLORREF> shown = Pixels(window);
     EXPECT_TRUE(shown == Pixels(window, drawn));
-    flash.ShowText("", "Arial", 48, false, 0x00FF00, 230, true);
+    EXPECT_FALSE(flash.PrepareText("", "Arial", 48, false, 0x00FF00, 230, true));
     PumpMessages();
     EXPECT_TRUE(IsWindowVisible(window) && Pixels(window) == shown) << "an empty text draws nothing";
     flash.HideNow();
     EXPECT_TRUE(!IsWindowVisible(window) && Pixels(window) == shown) << "the picture is kept for the next show";
     DestroyWindow(other);
+}
+
+// The DPI that the test gives every monitor.
+static UINT monitorDpi;
+static HRESULT WINAPI ScriptedMonitorDpi(HMONITOR, int, UINT* dpiX, UINT* dpiY) {
+    *dpiX = *dpiY = monitorDpi;
+    return S_OK;
+}
+
+TEST(FlashWindow, MakesItsTextForTheDpiOfTheMonitorItAppearsOn) {
+    FlashCalls calls;
+    calls.monitorDpi = &ScriptedMonitorDpi;
+    frmFlash flash(GetModuleHandleA(nullptr), false, calls);
+    // The window's height: the text's height, which scales with the DPI, and the margin, which does not.
+    const auto heightAt = [&](UINT dpi) {
+        monitorDpi = dpi;
+        EXPECT_TRUE(flash.PrepareText("Crisp", "Arial", 40, false, 0xFFFFFF, 255, false));
+        RECT r{};
+        GetWindowRect(flash.Handle(), &r);
+        return r.bottom - r.top - 8;
+    };
+    const LONG at96 = heightAt(96);
+    EXPECT_NEAR(heightAt(192), 2 * at96, 2);
+    EXPECT_NEAR(heightAt(144), 3 * at96 / 2, 2);
 }
 
 TEST(FlashWindow, ManyShowsLeaveGdiObjectsAndMemoryWhereTheyWere) {

@@ -1,8 +1,12 @@
 #include "platform/win32/Controls.h"
+#include "platform/win32/PreciseTimer.h"
+#include "platform/win32/QpcClock.h"
 #include "platform/win32/Subclass.h"
 #include "platform/win32/Window.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 // Fails on WM_SETTEXT, as a handler whose allocation failed would, and hands every other message to the base.
 template <class Base>
@@ -33,4 +37,39 @@ TEST(WindowBases, OutliveAFailedHandlerAndUnbindBeforeTheLastCall) {
     DestroyWindow(box);
     DestroyWindow(window.Handle());
     EXPECT_TRUE(window.unboundAtLastCall);
+}
+
+// Refuses the high-resolution kind, as Windows before version 1803 does.
+static HANDLE WINAPI PlainTimersOnly(LPSECURITY_ATTRIBUTES attributes, LPCWSTR name, DWORD flags, DWORD access) {
+    return flags & 0x2 ? nullptr : CreateWaitableTimerExW(attributes, name, flags, access);
+}
+
+TEST(PreciseTimer, PostsAtItsMomentWithEitherKindOfTimerAndNotAfterACancel) {
+    using std::chrono::milliseconds;
+    constexpr UINT kMessage = WM_APP + 7;
+    const HWND window = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    // When the message arrived, waiting at most ms.
+    const auto arrival = [&](DWORD ms) -> std::optional<std::chrono::nanoseconds> {
+        MSG msg;
+        for (const DWORD start = GetTickCount(); !PeekMessageW(&msg, window, kMessage, kMessage, PM_REMOVE);)
+            if (GetTickCount() - start > ms || MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_POSTMESSAGE) == WAIT_FAILED)
+                return std::nullopt;
+        return QpcNow();
+    };
+    for (const PreciseTimer::CreateTimer create : {&CreateWaitableTimerExW, &PlainTimersOnly}) {
+        PreciseTimer timer(window, kMessage, create);
+        for (const milliseconds wait : {milliseconds(30), milliseconds(7)}) {
+            const auto moment = QpcNow() + wait;
+            timer.At(moment);
+            const auto arrived = arrival(1000);
+            ASSERT_TRUE(arrived) << wait.count();
+            // The waitable timer runs on another clock than the counter: a hair early is its right.
+            EXPECT_GT(*arrived, moment - std::chrono::microseconds(500)) << wait.count();
+            EXPECT_LT(*arrived, moment + milliseconds(8)) << wait.count();
+        }
+        timer.At(QpcNow() + milliseconds(20));
+        timer.Cancel();
+        EXPECT_FALSE(arrival(100));
+    }
+    DestroyWindow(window);
 }
