@@ -40,6 +40,17 @@ void TrayIcon::Add(HWND window, HICON icon, const std::string& tip)
 void TrayIcon::ChangeTip(const std::string& tip)
 {
     SetTip(record_, tip);
+    Modify();
+}
+
+void TrayIcon::ChangeIcon(HICON icon)
+{
+    record_.hIcon = icon;
+    Modify();
+}
+
+void TrayIcon::Modify()
+{
     record_.uFlags = TrayFlags;
     if (!Shell_NotifyIconA(NIM_MODIFY, &record_))
         Shell_NotifyIconA(NIM_ADD, &record_);

@@ -17,11 +17,14 @@ public:
     void Add(HWND window, HICON icon, const std::string& tip);
     // A shell that no longer knows the icon (it restarted without telling) gets it again.
     void ChangeTip(const std::string& tip);
+    void ChangeIcon(HICON icon);
     void Delete();
 
     const NOTIFYICONDATAA& Record() const { return record_; }
 
 private:
+    void Modify();
+
     NOTIFYICONDATAA record_{};
     bool added_ = false;
 };

@@ -6,6 +6,7 @@
 #include "flash/win32/frmFlash.h"
 #include "platform/AppExiting.h"
 #include "platform/win32/Controls.h"
+#include "platform/win32/ProgramIcon.h"
 #include "platform/win32/QpcClock.h"
 #include "settings/Settings.h"
 
@@ -14,7 +15,6 @@
 namespace {
 
 constexpr char ClassName[] = "HalcyraMain";
-constexpr WORD ProgramIconId = 1;  // the ICON resource in halcyra.rc
 
 enum Timer : UINT_PTR { tmrFlash = 1, tmrAction };
 // Posted by the frame timer's thread when a moment within a frame has come.
@@ -22,12 +22,6 @@ constexpr UINT kFrameTimerMessage = WM_APP + 1;
 
 frmMain* instance = nullptr;
 
-// Shared icons belong to the system: nothing to release.
-HICON LoadProgramIcon(HINSTANCE module, int widthMetric, int heightMetric)
-{
-    return static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(ProgramIconId), IMAGE_ICON,
-                                         GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), LR_SHARED));
-}
 
 }  // namespace
 
@@ -40,8 +34,8 @@ frmMain::frmMain(HINSTANCE module, frmFlash& flash, MainFormCalls calls) : flash
 {
     instance = this;
     const Class windowClass{.name = ClassName,
-                            .icon = LoadProgramIcon(module, SM_CXICON, SM_CYICON),
-                            .smallIcon = LoadProgramIcon(module, SM_CXSMICON, SM_CYSMICON)};
+                            .icon = LoadProgramIcon(module, GetSystemMetrics(SM_CXICON), LR_SHARED),
+                            .smallIcon = LoadProgramIcon(module, GetSystemMetrics(SM_CXSMICON), LR_SHARED)};
     Create(module, windowClass, 0, "Halcyra", WS_OVERLAPPEDWINDOW,
            RECT{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT});
     Form_Load();
@@ -61,6 +55,11 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case kFrameTimerMessage:
         scheduler_.FrameTimerTick();
+        return 0;
+    case WM_DPICHANGED:
+        // The scale of the tray's monitor changed: its icon is shown at another size.
+        LoadTrayImage();
+        tray_.ChangeIcon(trayImage_.get());
         return 0;
     case WM_CLOSE:
         // Closed from outside (a task manager asking politely): go the way Exit goes, so the

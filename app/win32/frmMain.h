@@ -13,6 +13,8 @@
 #include "dialog/win32/SettingsHost.h"
 #include "flash/win32/FrameGridQuery.h"
 #include "hotkeys/win32/modHotkey.h"
+#include "platform/win32/Dpi.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/PreciseTimer.h"
 #include "platform/win32/Window.h"
 
@@ -23,6 +25,7 @@ struct MainFormCalls {
     using NotificationQuery = HRESULT(WINAPI*)(QUERY_USER_NOTIFICATION_STATE* state);
     NotificationQuery queryNotificationState = &SHQueryUserNotificationState;
     FrameGridCalls frameGrid;
+    MonitorDpiQuery monitorDpi = SystemMonitorDpiQuery();
 };
 
 // The hidden main window. It owns the tray icon and menu, the scheduler's timers, and is
@@ -75,8 +78,11 @@ private:
     void HideNow() override;
     std::optional<NotificationState> QueryNotificationState() override;
 
+    void LoadTrayImage();
+
     frmFlash& flash_;
     MainFormCalls calls_;
+    UniqueIcon trayImage_;  // the icon at the tray's size, which the shell shows
     FlashScheduler scheduler_{*this};
     TrayMenu menu_;
     bool exitRequested_ = false;
@@ -84,7 +90,7 @@ private:
     // when the form goes.
     std::unique_ptr<PreciseTimer> frameTimer_;
     WindowHookOwner hook_;
-    TrayIcon tray_;
+    TrayIcon tray_;  // declared after the image it shows
     HotkeyOwner hotkeys_;
 };
 

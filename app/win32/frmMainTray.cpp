@@ -1,14 +1,26 @@
 #include "app/win32/frmMain.h"
 
 #include "app/TrayModel.h"
+#include "platform/win32/Dpi.h"
+#include "platform/win32/ProgramIcon.h"
 #include "dialog/win32/frmSettings.h"
 #include "hotkeys/win32/modHotkey.h"
 #include "settings/Settings.h"
 
+// The program's icon drawn for the size the notification area shows at its monitor's DPI,
+// not stretched from another size.
+void frmMain::LoadTrayImage()
+{
+    const HMONITOR taskbar = MonitorFromWindow(FindWindowW(L"Shell_TrayWnd", nullptr), MONITOR_DEFAULTTOPRIMARY);
+    const int size = MetricForDpi(SM_CXSMICON, DpiOfMonitor(taskbar, calls_.monitorDpi));
+    const auto module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE));
+    trayImage_.reset(LoadProgramIcon(module, size, 0));
+}
+
 void frmMain::AddTrayIcon()
 {
-    const auto icon = reinterpret_cast<HICON>(GetClassLongPtrW(Handle(), GCLP_HICONSM));
-    tray_.Add(Handle(), icon, TrayTipText(IsActive()));
+    LoadTrayImage();
+    tray_.Add(Handle(), trayImage_.get(), TrayTipText(IsActive()));
 }
 
 void frmMain::UpdateUI()

@@ -10,6 +10,7 @@
 #include "platform/AppExiting.h"
 #include "platform/win32/Controls.h"
 #include "platform/win32/Dpi.h"
+#include "platform/win32/ProgramIcon.h"
 #include "settings/Settings.h"
 #include "settings/StartWithWindows.h"
 #include "settings/modSettings.h"
@@ -49,7 +50,10 @@ HWND frmSettings::Create(HINSTANCE instance, SettingsHost& host)
         return openDialog;
     const auto form = std::make_shared<frmSettings>(host);
     form->self_ = form;
+    // The icon shows on the dialog's taskbar button, never in its caption (a modal frame).
     const Class windowClass{.name = kSettingsWindowClass,
+                            .icon = LoadProgramIcon(instance, GetSystemMetrics(SM_CXICON), LR_SHARED),
+                            .smallIcon = LoadProgramIcon(instance, GetSystemMetrics(SM_CXSMICON), LR_SHARED),
                             .cursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)),  // IDC_ARROW
                             .background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
     form->Window::Create(instance, windowClass, kExStyle, kTitle, kStyle, CentredFrame());

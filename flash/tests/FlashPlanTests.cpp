@@ -34,3 +34,27 @@ TEST(FlashPlan, HeightTruncatesFaceKeeps31WholeUnitsKeyColourReplacedAlphaClampe
     EXPECT_EQ(PlaceFlash({10, 20, 1280, 1024}, {108, 45}), (FlashPoint{10 + 1280 - 108, 20 + 1024 - 45}));
     EXPECT_EQ(PlaceFlash({-1920, -200, 3200, 1480}, {4000, 45}), (FlashPoint{-1920, -200 + 718}));
 }
+
+TEST(FlashPlan, TextOnAMonitorOfAnotherDpiIsMadeForItAndKeptInsideItWithoutAnotherDraw)
+{
+    // The primary at 96 dots per inch, and to its right a taller one at 144.
+    const MonitorArea monitors[] = {{{0, 0, 1920, 1080}, 96}, {{1920, 0, 2560, 1440}, 144}};
+    const FlashArea desktop{0, 0, 4480, 1440};
+    std::vector<std::pair<int32_t, FlashSize>> laidOut;  // each layout's DPI and bounds
+    const LayoutAtDpi layout = [&](int32_t dpi, const FlashSize& bounds) -> std::optional<FlashSize> {
+        laidOut.emplace_back(dpi, bounds);
+        return FlashSize{400 * dpi / 96, 60 * dpi / 96};
+    };
+    // Spans 4080 and 1380: 0.99 lands at x 4040 on the second monitor, 0.5 at y 690; made for
+    // 144 there, 600 wide, it is moved left to end at that monitor's right edge.
+    const ScriptedRandom draws{0.99f, 0.5f, 0.1f, 0.5f, 0.01f, 0.99f};
+    EXPECT_EQ(PlaceOnMonitors(desktop, monitors, 96, layout), (FlashPlacement{{4480 - 600, 690}, {600, 90}, 144}));
+    using Laid = std::vector<std::pair<int32_t, FlashSize>>;
+    EXPECT_EQ(laidOut, (Laid{{96, {4480, 1440}}, {144, {2560, 1440}}}));
+    // On the primary, as it was drawn; below it, where no monitor is, the nearest one decides.
+    EXPECT_EQ(PlaceOnMonitors(desktop, monitors, 96, layout), (FlashPlacement{{408, 690}, {400, 60}, 96}));
+    EXPECT_EQ(PlaceOnMonitors(desktop, monitors, 96, layout), (FlashPlacement{{40, 1367}, {400, 60}, 96}));
+    // Without a font there is nothing to place, and nothing is drawn.
+    EXPECT_EQ(PlaceOnMonitors(desktop, monitors, 96, [](int32_t, const FlashSize&) { return std::nullopt; }),
+              std::nullopt);
+}

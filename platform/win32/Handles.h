@@ -10,6 +10,7 @@ using UniqueBrush = UniqueHandle<HBRUSH, &DeleteObject>;
 using UniqueMemoryDC = UniqueHandle<HDC, &DeleteDC>;
 using UniqueMenu = UniqueHandle<HMENU, &DestroyMenu>;
 using UniqueRegKey = UniqueHandle<HKEY, &RegCloseKey>;
+using UniqueIcon = UniqueHandle<HICON, &DestroyIcon>;
 
 // GetDC(nullptr) hands out the screen's DC, which is released, never deleted.
 inline void ReleaseScreenDC(HDC dc)

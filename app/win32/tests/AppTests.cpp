@@ -2,11 +2,14 @@
 #include "app/win32/frmMain.h"
 #include "flash/win32/frmFlash.h"
 #include "platform/AppExiting.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/QpcClock.h"
 #include "platform/win32/Text.h"
 #include "tests/support/win32/Pump.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using std::chrono::milliseconds;
 using std::chrono::nanoseconds;
@@ -64,8 +67,7 @@ TEST(MainForm, LeavesTheBusyUserAndCapturesAloneKeepsItsTrayIconAndLeavesASecond
     AppExiting = false;
     EXPECT_TRUE(form->Handle() && flash->Handle());
     form.reset();
-    MSG quit;  // which the main form leaves behind as it goes
-    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    DiscardQuit();
 }
 
 // The desktop's composition timing as the test sets it, in counts of the performance counter.
@@ -141,6 +143,8 @@ TEST(MainForm, ShowsAFlashHalfAPeriodAfterABlankForItsWholeFramesOrAtOnceWhereNo
         EXPECT_NEAR(offMs, 0, 3) << rate;
     }
     UnhookWindowsHookEx(installed);
+    DestroyWindow(form.Handle());
+    DiscardQuit();
 }
 
 TEST(TrayMenu, HoldsItsItemsWithSettingsInBoldAndTheCaptionsAndStatesItIsGiven) {
@@ -165,4 +169,59 @@ TEST(TrayMenu, HoldsItsItemsWithSettingsInBoldAndTheCaptionsAndStatesItIsGiven) 
                               "-", "E&xit"}));
     menu.Apply({"&Start", "S&top", true, false});
     EXPECT_EQ(items()[1], "S&top(grey)");
+}
+
+// The DPI of the tray's monitor, as the test sets it.
+static UINT trayDpi;
+static HRESULT WINAPI ScriptedTrayDpi(HMONITOR, int, UINT* dpiX, UINT* dpiY) {
+    *dpiX = *dpiY = trayDpi;
+    return S_OK;
+}
+
+TEST(MainForm, ShowsItsTrayIconDrawnForTheTraysDpiAndAgainWhenThatChanges) {
+    gSettings = DefaultSettings();
+    gSettings.StartKey = gSettings.StopKey = 0;
+    frmFlash flash(GetModuleHandleA(nullptr));
+    MainFormCalls calls;
+    calls.monitorDpi = &ScriptedTrayDpi;
+    trayDpi = 144;
+    frmMain form(GetModuleHandleA(nullptr), flash, calls);
+    const auto iconWidth = [&] {
+        ICONINFO info{};
+        GetIconInfo(form.Tray().Record().hIcon, &info);
+        const UniqueBitmap colour(info.hbmColor), mask(info.hbmMask);
+        BITMAP bitmap{};
+        GetObjectW(colour.get(), sizeof bitmap, &bitmap);
+        return bitmap.bmWidth;
+    };
+    EXPECT_EQ(iconWidth(), 24) << "16 pixels at 150 %";
+    trayDpi = 192;
+    RECT unchanged{};
+    GetWindowRect(form.Handle(), &unchanged);
+    SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&unchanged));
+    EXPECT_EQ(iconWidth(), 32);
+    DestroyWindow(form.Handle());
+    DiscardQuit();
+}
+
+// What the exe carries, as the shell and the loader read it.
+TEST(Resources, TheIconHasEverySizeInThirtyTwoBitsAndTheManifestAsksForPerMonitorDpiAndStyledControls) {
+    const HMODULE module = GetModuleHandleA(nullptr);
+    const auto bytes = [&](LPCSTR type, WORD id) {
+        const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), type);
+        const auto* data = static_cast<const char*>(LockResource(LoadResource(module, found)));
+        return data ? std::string(data, SizeofResource(module, found)) : std::string();
+    };
+    // A 6-byte header, then one 14-byte entry an image: width (0 for 256), ..., bits per pixel at 6.
+    const std::string group = bytes(RT_GROUP_ICON, 1);
+    std::vector<std::pair<int, int>> images;
+    for (std::size_t at = 6; at + 14 <= group.size(); at += 14)
+        images.emplace_back(uint8_t(group[at]) ? uint8_t(group[at]) : 256, uint8_t(group[at + 6]));
+    std::ranges::sort(images);
+    EXPECT_EQ(images, (std::vector<std::pair<int, int>>{
+                          {16, 32}, {20, 32}, {24, 32}, {32, 32}, {40, 32}, {48, 32}, {64, 32}, {256, 32}}));
+    const std::string manifest = bytes(RT_MANIFEST, 1);
+    for (const char* part : {">PerMonitorV2<", "\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+                             "\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\""})
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
 }

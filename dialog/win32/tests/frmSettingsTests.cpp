@@ -320,8 +320,7 @@ TEST_F(SettingsDialogTest, ARefusalNamesItsBoxFocusesItAndStoresNothingAndAnExit
     Answering([&] { Click({cmdSave}); }, [&](HWND) { PostMessageA(form.Handle(), WM_CLOSE, 0, 0); });
     EXPECT_EQ(std::tuple(IsWindow(dialog), form.Handle(), flash.Handle()), std::tuple(FALSE, nullptr, nullptr));
     AppExiting = false;
-    MSG quit;  // which the destroyed main form leaves behind
-    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    DiscardQuit();
 }
 
 TEST_F(SettingsDialogTest, TheMessageEditorAddsUpdatesAndRemovesAndAnEmptiedListIsSavedWithoutMessages) {

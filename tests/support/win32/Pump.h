@@ -25,3 +25,10 @@ inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000)
     }
     return true;
 }
+
+// Takes away the quit message that a main form leaves behind as it goes, which would end the
+// next message box of the test run at once.
+inline void DiscardQuit() {
+    MSG quit;
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
