@@ -87,16 +87,36 @@ static BOOL WINAPI ScriptedDisplay(LPCWSTR, DWORD, DEVMODEW* mode) {
     return TRUE;
 }
 
+// The DPI of the tray's monitor, as the test sets it.
+static UINT trayDpi = 144;
+static HRESULT WINAPI ScriptedTrayDpi(HMONITOR, int, UINT* dpiX, UINT* dpiY) {
+    *dpiX = *dpiY = trayDpi;
+    return S_OK;
+}
+
 // When the flash window was last asked to show and to hide, on the performance counter's clock.
 static HWND watched;
 static nanoseconds shownAt, hiddenAt;
 
-TEST(MainForm, ShowsAFlashHalfAPeriodAfterABlankForItsWholeFramesOrAtOnceWhereNoPhaseIsKnown) {
+TEST(MainForm, ShowsAFlashMidFrameForWholeFramesOrAtOnceWithoutAPhaseAndItsTrayIconForTheTraysDpi) {
     gSettings = DefaultSettings();
     gSettings.StartKey = gSettings.StopKey = 0;
     frmFlash flash(GetModuleHandleA(nullptr));
     frmMain form(GetModuleHandleA(nullptr), flash,
-                 MainFormCalls{.frameGrid = {&ScriptedTiming, &ScriptedDisplay}});
+                 MainFormCalls{.frameGrid = {&ScriptedTiming, &ScriptedDisplay}, .monitorDpi = &ScriptedTrayDpi});
+    const auto trayIconWidth = [&] {
+        ICONINFO info{};
+        GetIconInfo(form.Tray().Record().hIcon, &info);
+        const UniqueBitmap colour(info.hbmColor), mask(info.hbmMask);
+        BITMAP bitmap{};
+        GetObjectW(colour.get(), sizeof bitmap, &bitmap);
+        return bitmap.bmWidth;
+    };
+    EXPECT_EQ(trayIconWidth(), 24) << "16 pixels at 150 %";
+    trayDpi = 192;
+    RECT unchanged{};
+    SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&unchanged));
+    EXPECT_EQ(trayIconWidth(), 32) << "drawn again after the scale changed";
     watched = flash.Handle();
     const HOOKPROC hook = [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
         const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
@@ -169,39 +189,6 @@ TEST(TrayMenu, HoldsItsItemsWithSettingsInBoldAndTheCaptionsAndStatesItIsGiven) 
                               "-", "E&xit"}));
     menu.Apply({"&Start", "S&top", true, false});
     EXPECT_EQ(items()[1], "S&top(grey)");
-}
-
-// The DPI of the tray's monitor, as the test sets it.
-static UINT trayDpi;
-static HRESULT WINAPI ScriptedTrayDpi(HMONITOR, int, UINT* dpiX, UINT* dpiY) {
-    *dpiX = *dpiY = trayDpi;
-    return S_OK;
-}
-
-TEST(MainForm, ShowsItsTrayIconDrawnForTheTraysDpiAndAgainWhenThatChanges) {
-    gSettings = DefaultSettings();
-    gSettings.StartKey = gSettings.StopKey = 0;
-    frmFlash flash(GetModuleHandleA(nullptr));
-    MainFormCalls calls;
-    calls.monitorDpi = &ScriptedTrayDpi;
-    trayDpi = 144;
-    frmMain form(GetModuleHandleA(nullptr), flash, calls);
-    const auto iconWidth = [&] {
-        ICONINFO info{};
-        GetIconInfo(form.Tray().Record().hIcon, &info);
-        const UniqueBitmap colour(info.hbmColor), mask(info.hbmMask);
-        BITMAP bitmap{};
-        GetObjectW(colour.get(), sizeof bitmap, &bitmap);
-        return bitmap.bmWidth;
-    };
-    EXPECT_EQ(iconWidth(), 24) << "16 pixels at 150 %";
-    trayDpi = 192;
-    RECT unchanged{};
-    GetWindowRect(form.Handle(), &unchanged);
-    SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&unchanged));
-    EXPECT_EQ(iconWidth(), 32);
-    DestroyWindow(form.Handle());
-    DiscardQuit();
 }
 
 // What the exe carries, as the shell and the loader read it.
