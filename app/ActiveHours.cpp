@@ -80,7 +80,7 @@ std::vector<sys_seconds> MomentsAt(local_seconds wall, const LocalZone& zone)
 }
 
 // The first moment after `after` at which the hours that begin on day are entered; nothing
-// when the day is not chosen or its start is past.
+// when the day is not chosen or no such moment is left.
 std::optional<sys_seconds> OpeningAfter(const ActiveHours& hours, local_days day, sys_seconds after,
                                         const LocalZone& zone)
 {
@@ -95,6 +95,7 @@ std::optional<sys_seconds> OpeningAfter(const ActiveHours& hours, local_days day
     return opening;
 }
 
+// Days follow one another, and so do their openings.
 std::optional<sys_seconds> FirstOpening(const ActiveHours& hours, local_days first, local_days last,
                                         sys_seconds after, const LocalZone& zone)
 {

@@ -22,7 +22,7 @@ protected:
 struct ActiveHours {
     TimeOfDay From;
     TimeOfDay To;
-    int32_t Days = 0;  // Monday 1, Tuesday 2, Wednesday 4 ... Sunday 64, added up
+    int32_t Days = 0;  // the day bits of the settings' Days
 };
 
 // The hours of the settings; nothing when they use no schedule.

@@ -31,8 +31,8 @@ struct Settings {
     int32_t StopKey = 0;
     std::vector<std::string> Messages;
     bool UseSchedule = false;  // flash only within the hours From to To on Days
-    TimeOfDay From;            // later than To for hours across midnight, equal to it for the whole day
-    TimeOfDay To;              // not included
+    TimeOfDay From{};          // later than To for hours across midnight, equal to it for the whole day
+    TimeOfDay To{};            // not included
     int32_t Days = 0;          // Monday 1, Tuesday 2, Wednesday 4 ... Sunday 64, added up
 
     bool operator==(const Settings&) const = default;

@@ -17,7 +17,7 @@ struct Range {
 
 inline constexpr Range kIntervalRange{1, 86400};  // seconds
 inline constexpr Range kFontSizeRange{6, 400};    // points
-inline constexpr int32_t kEveryDay = 127;         // Days: Monday 1 + Tuesday 2 + ... + Sunday 64
+inline constexpr int32_t kEveryDay = 127;         // Days with all seven day bits set
 
 using NumberField = int32_t Settings::*;
 using FlagField = bool Settings::*;
