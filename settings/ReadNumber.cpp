@@ -31,7 +31,7 @@ public:
     }
 
 private:
-    static bool IsIgnored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+    static bool IsIgnored(char c) { return kIgnoredInNumbers.find(c) != std::string_view::npos; }
 
     std::string_view text_;
     std::size_t pos_ = 0;

@@ -1,6 +1,9 @@
 #pragma once
 #include <string_view>
 
+// What a number of the settings file may hold anywhere, meaning nothing.
+inline constexpr std::string_view kIgnoredInNumbers = " \t\n";
+
 // Reads a number from a hand-editable text as leniently as possible: blanks, tabs and
 // line feeds anywhere are ignored, reading stops at the first character that cannot
 // continue the number, and a text that does not begin with one gives 0.

@@ -11,7 +11,8 @@ Settings DefaultSettings()
     Settings s;
     for (const SettingsField& field : kSettingsFields) {
         std::visit(Overloaded{[&](NumberField m) { s.*m = field.number; }, [&](FlagField m) { s.*m = field.number != 0; },
-                              [&](TextField m) { s.*m = field.text; }},
+                              [&](TextField m) { s.*m = field.text; },
+                              [&](TimeField m) { s.*m = TimeOfDay{field.number}; }},
                    field.member);
     }
     s.Messages = {"You are calm", "You are confident", "You can do this", "Stay focused", "Drink some water"};

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "settings/TimeOfDay.h"
+
 // The text colour that the flash window keys out; text is never drawn in it.
 inline constexpr int32_t TransparentKey = 0xFF00FF;
 
@@ -28,6 +30,10 @@ struct Settings {
     int32_t StopMod = 0;
     int32_t StopKey = 0;
     std::vector<std::string> Messages;
+    bool UseSchedule = false;  // flash only within the hours From to To on Days
+    TimeOfDay From{};          // later than To for hours across midnight, equal to it for the whole day
+    TimeOfDay To{};            // not included
+    int32_t Days = 0;          // Monday 1, Tuesday 2, Wednesday 4 ... Sunday 64, added up
 
     bool operator==(const Settings&) const = default;
 };

@@ -49,6 +49,10 @@ void ReadField(const IniDocument& file, const SettingsField& field, Settings& s)
                               s.*m = file.Get(field.section, field.key, field.text);
                               if ((s.*m).empty())
                                   s.*m = field.text;
+                          },
+                          [&](TimeField m) {
+                              const std::string text = file.Get(field.section, field.key, "");
+                              s.*m = ParseTimeOfDay(text).value_or(TimeOfDay{field.number});
                           }},
                field.member);
 }
@@ -70,7 +74,8 @@ void WriteField(const SettingsField& field, const Settings& s, IniDocument& file
 {
     std::visit(Overloaded{[&](NumberField m) { file.Set(field.section, field.key, std::to_string(s.*m)); },
                           [&](FlagField m) { file.Set(field.section, field.key, BoolText(s.*m)); },
-                          [&](TextField m) { file.Set(field.section, field.key, s.*m); }},
+                          [&](TextField m) { file.Set(field.section, field.key, s.*m); },
+                          [&](TimeField m) { file.Set(field.section, field.key, FormatTimeOfDay(s.*m)); }},
                field.member);
 }
 

@@ -43,6 +43,7 @@ void CheckLoaded(const Settings& s)
     Require(InRange(s.IntervalMin, 1, 86400) && InRange(s.IntervalMax, s.IntervalMin, 86400));
     Require(InRange(s.DurationMs, 10, 10000) && InRange(s.Opacity, 10, 255));
     Require(InRange(s.FontSizeMin, 6, 400) && InRange(s.FontSizeMax, s.FontSizeMin, 400));
+    Require(InRange(s.From.Minutes, 0, 1439) && InRange(s.To.Minutes, 0, 1439) && InRange(s.Days, 0, 127));
     Require(!s.FontName.empty() && Utf16FromUtf8(s.FontName).size() <= IniDocument::kMaxValueLength);
     Require(s.Messages.size() <= 100000);
     for (const std::string& message : s.Messages)

@@ -36,14 +36,17 @@ TEST(SettingsFile, AFreshFileHoldsTheDefaultsAnEmptyOneGivesThemWithoutMessagesA
     Settings s = DefaultSettings();
     s.Messages.clear();
     EXPECT_EQ(Load(""), s);
-    // Written over a file, other sections and keys stay and one Messages section comes last.
-    const std::string_view defaults(kDefaultFile, std::string_view(kDefaultFile).find("[Messages]"));
-    file = IniDocument::Parse("[Messages]\nM4=4\n[User]\nfoo=bar\n"s.append(defaults) + "x=1\n[messages]\nM=0");
+    // Written over a file from before the schedule, other sections and keys stay, the schedule follows them and
+    // one Messages section comes last.
+    const std::string defaults(kDefaultFile);
+    const std::string before = defaults.substr(0, defaults.find("[Schedule]"));
+    const std::string schedule = defaults.substr(before.size(), defaults.find("[Messages]") - before.size());
+    file = IniDocument::Parse("[Messages]\nM4=4\n[User]\nfoo=bar\n" + before + "x=1\n[messages]\nM=0");
     WriteSettings(s, file);
-    EXPECT_EQ(file.Serialise(), "[User]\r\nfoo=bar\r\n"s.append(defaults) + "x=1\r\n[Messages]\r\nCount=0\r\n");
+    EXPECT_EQ(file.Serialise(), "[User]\r\nfoo=bar\r\n" + before + "x=1\r\n" + schedule + "[Messages]\r\nCount=0\r\n");
 }
 
-TEST(LoadSettings, ClampsRoundsAndRepairsNumbersFallsBackWhenOneCannotBeHeldNamesAFontAndClosesUpMessageGaps)
+TEST(LoadSettings, ClampsRoundsAndRepairsNumbersFallsBackWhenOneCannotBeHeldNamesAFontReadsTimesAndClosesUpMessageGaps)
 {
     const auto numbers = [](std::string_view text) {
         const Settings s = Load(text);
@@ -66,6 +69,16 @@ TEST(LoadSettings, ClampsRoundsAndRepairsNumbersFallsBackWhenOneCannotBeHeldName
     for (const auto& [value, expected] : flags) {
         const Settings s = Load("[Look]\nBold=" + value + "\nRandomColor=" + value + "\nFontName=" + value);
         EXPECT_EQ(std::tie(s.Bold, s.RandomColor, s.FontName), expected) << value;
+    }
+    // A time is H:M with one or two digits a part and blanks anywhere, or else its default; Days is clamped.
+    const std::pair<const char*, std::tuple<int32_t, int32_t, int32_t>> schedules[] = {
+        {"From= 23 : 59\nTo=0:0\nDays=200", {23 * 60 + 59, 0, 127}},
+        {"From=24:00\nTo=12:60\nDays=-3", {9 * 60, 17 * 60, 0}},
+        {"From=07:30:00\nTo=9:5x\nDays=12.5", {9 * 60, 17 * 60, 12}},
+        {"From=-1:00\nTo=7\nDays=abc", {9 * 60, 17 * 60, 0}}};
+    for (const auto& [section, expected] : schedules) {
+        const Settings s = Load("[Schedule]\n"s + section);
+        EXPECT_EQ(std::tuple(s.From.Minutes, s.To.Minutes, s.Days), expected) << section;
     }
     // Count is rounded half to even: 0.5 reads none, 1.5 and 2.5 read two; empty messages are left out.
     const std::pair<const char*, std::vector<std::string>> cases[] = {
