@@ -1,0 +1,69 @@
+#include "app/Command.h"
+
+#include <gtest/gtest.h>
+
+using namespace std::string_literals;
+using enum CommandKind;
+using Bytes = std::vector<unsigned char>;
+
+static Bytes Record(uint32_t version, uint32_t kind, uint32_t minutes, uint32_t length, std::string_view text = "")
+{
+    Bytes record;
+    for (uint32_t field : {version, kind, minutes, length})
+        record.insert(record.end(), {uint8_t(field), uint8_t(field >> 8), uint8_t(field >> 16), uint8_t(field >> 24)});
+    record.insert(record.end(), text.begin(), text.end());
+    return record;
+}
+
+TEST(CommandLine, ReadsOneCommandWithItsArgumentAndOtherwiseNamesTheFirstArgumentNotUnderstood)
+{
+    using Refusal = CommandRefusal;
+    const std::string smile = "\xF0\x9F\x98\x80";  // two UTF-16 units
+    const std::string longest = std::string(4093, 'x') + smile, tooLong = "x" + longest;
+    const std::pair<std::vector<std::string>, std::variant<std::monostate, Command, Refusal>> cases[] = {
+        {{}, std::monostate{}}, {{"/start"}, Command{Start}}, {{"-STOP"}, Command{Stop}}, {{"--ToGgLe"}, Command{Toggle}},
+        {{"/resume"}, Command{Resume}}, {{"/Settings"}, Command{Settings}}, {{"-exit"}, Command{Exit}},
+        {{"--help"}, Command{Help}}, {{"/?"}, Command{Help}}, {{"-?"}, Command{Help}},
+        {{"/show"}, Command{Show}}, {{"/show", "two words"}, Command{Show, 0, "two words"}},
+        {{"/show", "/stop"}, Command{Show, 0, "/stop"}}, {{"/show", longest}, Command{Show, 0, longest}},
+        {{"/pause"}, Command{Pause, 30}}, {{"/pause", "1"}, Command{Pause, 1}},
+        {{"/pause", "1440"}, Command{Pause, 1440}}, {{"/pause", "05"}, Command{Pause, 5}},
+        // Refused: an unknown word, no prefix, a second command, an extra argument, an argument that does not fit.
+        {{"/frobnicate", "/start"}, Refusal{"/frobnicate"}}, {{"start"}, Refusal{"start"}}, {{"---stop"}, Refusal{"---stop"}},
+        {{""}, Refusal{""}}, {{"/start", "/stop"}, Refusal{"/stop"}}, {{"/exit", "now"}, Refusal{"now"}},
+        {{"/show", "a", "b"}, Refusal{"b"}}, {{"/pause", "5", "/stop"}, Refusal{"/stop"}},
+        {{"/pause", "0"}, Refusal{"0"}}, {{"/pause", "1441"}, Refusal{"1441"}}, {{"/pause", "+5"}, Refusal{"+5"}},
+        {{"/pause", " 5"}, Refusal{" 5"}}, {{"/pause", "1e2"}, Refusal{"1e2"}}, {{"/pause", "-0"}, Refusal{"-0"}},
+        {{"/pause", "4294967326"}, Refusal{"4294967326"}}, {{"/show", ""}, Refusal{""}},
+        {{"/show", tooLong}, Refusal{tooLong}}, {{"/show", "Caf\xC3"}, Refusal{"Caf\xC3"}}};
+    for (const auto& [args, result] : cases)
+        EXPECT_EQ(ParseCommandLine(args), result) << (args.empty() ? "none" : args.back().substr(0, 20));
+}
+
+TEST(CommandLine, TheListDerivesThePauseRangeAndARefusalNamesWhatItCouldNotRead)
+{
+    const std::string list = CommandListText();
+    EXPECT_NE(list.find("\n/pause MINUTES - pause for 1 to 1440 minutes; 30 without MINUTES\n"), std::string::npos);
+    CommandRefusal refusal{"--frobnicate"};
+    EXPECT_EQ(CommandListText(&refusal), "Halcyra did not understand \"--frobnicate\".\n\n" + list);
+    // A long argument is cut, never inside a character.
+    refusal.NotUnderstood = std::string(59, 'x') + "\xF0\x9F\x98\x80 and more";
+    EXPECT_EQ(CommandListText(&refusal), "Halcyra did not understand \"" + std::string(59, 'x') + "...\".\n\n" + list);
+}
+
+TEST(CommandRecord, GivesBackWhatWasSentAndRefusesARecordOfTheWrongSizeOrForm)
+{
+    const Command sent[] = {{Start}, {Pause, 1440}, {Show}, {Show, 0, "Caf\xC3\xA9 \xF0\x9F\x98\x80"}, {Help}};
+    for (const Command& command : sent)
+        EXPECT_EQ(DecodeCommand(EncodeCommand(command)), command) << int(command.Kind);
+    const Bytes hi = Record(1, 4, 0, 2, "hi");
+    EXPECT_EQ(EncodeCommand({Show, 0, "hi"}), hi);
+    const std::pair<const char*, Bytes> malformed[] = {
+        {"empty", {}}, {"short header", Bytes(hi.begin(), hi.begin() + 15)}, {"short text", Bytes(hi.begin(), hi.end() - 1)},
+        {"trailing byte", Record(1, 1, 0, 0, "x")}, {"version", Record(2, 1, 0, 0)}, {"kind 0", Record(1, 0, 0, 0)},
+        {"kind 10", Record(1, 10, 0, 0)}, {"pause 0", Record(1, 5, 0, 0)}, {"pause 1441", Record(1, 5, 1441, 0)},
+        {"minutes on start", Record(1, 1, 30, 0)}, {"text on stop", Record(1, 2, 0, 1, "x")},
+        {"bad UTF-8", Record(1, 4, 0, 1, "\xC3")}, {"text too long", Record(1, 4, 0, 4096, std::string(4096, 'x'))}};
+    for (const auto& [what, record] : malformed)
+        EXPECT_EQ(DecodeCommand(record), std::nullopt) << what;
+}
