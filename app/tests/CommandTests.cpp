@@ -6,6 +6,13 @@ using namespace std::string_literals;
 using enum CommandKind;
 using Bytes = std::vector<unsigned char>;
 
+// Failures name commands rather than dump their bytes; long texts are cut.
+void PrintTo(const Command& c, std::ostream* out)
+{
+    *out << "Command{" << int(c.Kind) << ", " << c.Minutes << ", \"" << c.Text.substr(0, 20) << "\"}";
+}
+void PrintTo(const CommandRefusal& r, std::ostream* out) { *out << "Refusal{\"" << r.NotUnderstood.substr(0, 20) << "\"}"; }
+
 static Bytes Record(uint32_t version, uint32_t kind, uint32_t minutes, uint32_t length, std::string_view text = "")
 {
     Bytes record;
