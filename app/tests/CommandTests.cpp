@@ -67,7 +67,7 @@ TEST(CommandRecord, GivesBackWhatWasSentAndRefusesARecordOfTheWrongSizeOrForm)
     EXPECT_EQ(EncodeCommand({Show, 0, "hi"}), hi);
     const std::pair<const char*, Bytes> malformed[] = {
         {"empty", {}}, {"short header", Bytes(hi.begin(), hi.begin() + 15)}, {"short text", Bytes(hi.begin(), hi.end() - 1)},
-        {"trailing byte", Record(1, 1, 0, 0, "x")}, {"version", Record(2, 1, 0, 0)}, {"kind 0", Record(1, 0, 0, 0)},
+        {"trailing byte", Record(1, 4, 0, 1, "hi")}, {"version", Record(2, 1, 0, 0)}, {"kind 0", Record(1, 0, 0, 0)},
         {"kind 10", Record(1, 10, 0, 0)}, {"pause 0", Record(1, 5, 0, 0)}, {"pause 1441", Record(1, 5, 1441, 0)},
         {"minutes on start", Record(1, 1, 30, 0)}, {"text on stop", Record(1, 2, 0, 1, "x")},
         {"bad UTF-8", Record(1, 4, 0, 1, "\xC3")}, {"text too long", Record(1, 4, 0, 4096, std::string(4096, 'x'))}};
