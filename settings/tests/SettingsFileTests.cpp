@@ -83,7 +83,8 @@ TEST(SettingsOnDisk, PathsUnderAppDataOrBesideTheExeAndTheTextReadByMarkOrConten
     EXPECT_EQ(SettingsFolderFor("", "C:\\Tools\\halcyra.exe"), "C:\\Tools\\Halcyra");
     // A settings.ini beside the exe keeps everything there; no other file is taken over then.
     EXPECT_EQ(SettingsLocationFor("C:\\Data", "E:\\Apps\\halcyra.exe", false),
-              (SettingsLocation{"C:\\Data\\Halcyra", "C:\\Data\\Halcyra\\settings.ini", "C:\\Data\\Brindlewick\\settings.ini"}));
+              (SettingsLocation{"C:\\Data\\Halcyra", "C:\\Data\\Halcyra\\settings.ini",
+                                "C:\\Data\\Brindlewick\\settings.ini"}));
     EXPECT_EQ(SettingsLocationFor("C:\\Data", "E:\\Apps\\halcyra.exe", true),
               (SettingsLocation{"E:\\Apps", "E:\\Apps\\settings.ini", ""}));
     EXPECT_EQ(PortableSettingsFileFor("E:\\halcyra.exe"), "E:\\settings.ini");
