@@ -6,15 +6,6 @@ using namespace std::string_literals;
 using enum CommandKind;
 using Bytes = std::vector<unsigned char>;
 
-static Bytes Record(uint32_t version, uint32_t kind, uint32_t minutes, uint32_t length, std::string_view text = "")
-{
-    Bytes record;
-    for (uint32_t field : {version, kind, minutes, length})
-        record.insert(record.end(), {uint8_t(field), uint8_t(field >> 8), uint8_t(field >> 16), uint8_t(field >> 24)});
-    record.insert(record.end(), text.begin(), text.end());
-    return record;
-}
-
 TEST(CommandLine, ReadsOneCommandWithItsArgumentAndOtherwiseNamesTheFirstArgumentNotUnderstood)
 {
     using Refusal = CommandRefusal;
@@ -54,15 +45,19 @@ TEST(CommandRecord, GivesBackWhatWasSentAndRefusesARecordOfTheWrongSizeOrForm)
     const Command sent[] = {{Start}, {Pause, 1440}, {Show}, {Show, 0, "Caf\xC3\xA9 \xF0\x9F\x98\x80"}, {Help}};
     for (const Command& command : sent)
         EXPECT_EQ(DecodeCommand(EncodeCommand(command)), command) << int(command.Kind);
-    const Bytes hi = Record(1, 4, 0, 2, "hi");
-    EXPECT_EQ(EncodeCommand({Show, 0, "hi"}), hi);
+    const Bytes hi = EncodeCommand({Show, 0, "hi"});
+    EXPECT_EQ(hi, (Bytes{1, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 'h', 'i'}));
+    Bytes version2 = hi, trailing = hi;
+    version2[0] = 2;
+    trailing.push_back('!');
+    // Most are written by encoding what no command line can give.
     const std::pair<const char*, Bytes> malformed[] = {
         {"empty", {}}, {"short header", Bytes(hi.begin(), hi.begin() + 15)},
-        {"short text", Bytes(hi.begin(), hi.end() - 1)}, {"trailing byte", Record(1, 4, 0, 1, "hi")},
-        {"version", Record(2, 1, 0, 0)}, {"kind 0", Record(1, 0, 0, 0)}, {"kind 10", Record(1, 10, 0, 0)},
-        {"pause 0", Record(1, 5, 0, 0)}, {"pause 1441", Record(1, 5, 1441, 0)}, {"minutes on start", Record(1, 1, 30, 0)},
-        {"text on stop", Record(1, 2, 0, 1, "x")}, {"bad UTF-8", Record(1, 4, 0, 1, "\xC3")},
-        {"text too long", Record(1, 4, 0, 4096, std::string(4096, 'x'))}};
+        {"short text", Bytes(hi.begin(), hi.end() - 1)}, {"trailing byte", trailing}, {"version", version2},
+        {"kind 0", EncodeCommand({CommandKind(0)})}, {"kind 10", EncodeCommand({CommandKind(10)})},
+        {"pause 0", EncodeCommand({Pause, 0})}, {"pause 1441", EncodeCommand({Pause, 1441})},
+        {"minutes on start", EncodeCommand({Start, 30})}, {"text on stop", EncodeCommand({Stop, 0, "x"})},
+        {"bad UTF-8", EncodeCommand({Show, 0, "\xC3"})}, {"too long", EncodeCommand({Show, 0, std::string(4096, 'x')})}};
     for (const auto& [what, record] : malformed)
         EXPECT_EQ(DecodeCommand(record), std::nullopt) << what;
 }

@@ -87,7 +87,6 @@ TEST(SettingsOnDisk, PathsUnderAppDataOrBesideTheExeAndTheTextReadByMarkOrConten
                                 "C:\\Data\\Brindlewick\\settings.ini"}));
     EXPECT_EQ(SettingsLocationFor("C:\\Data", "E:\\Apps\\halcyra.exe", true),
               (SettingsLocation{"E:\\Apps", "E:\\Apps\\settings.ini", ""}));
-    EXPECT_EQ(PortableSettingsFileFor("E:\\halcyra.exe"), "E:\\settings.ini");
     EXPECT_EQ(ExePathFor("C:\\Tools\\my.app.EXE"), "C:\\Tools\\my.app.exe");
     EXPECT_EQ(ExePathFor("C:\\v1.2\\noext"), "C:\\v1.2\\noext.exe");
     // Decoded by the mark, else valid UTF-8 as UTF-8 and the rest as ANSI; encoded as ANSI when that reads back.
