@@ -40,6 +40,7 @@ std::string CommandListText(const CommandRefusal* refusal = nullptr);
 inline constexpr uintptr_t CommandRecordTag = 0x48434D44;  // "HCMD"
 
 // A fixed little-endian header (version, kind, minutes, text length in bytes), then the UTF-8
-// text. Reading back refuses a record whose size or form is not exactly what encoding gives.
+// text. Reading back checks the size and every field first, and gives nothing for a record that
+// no command line could have led to.
 std::vector<unsigned char> EncodeCommand(const Command& command);
 std::optional<Command> DecodeCommand(std::span<const unsigned char> record);
