@@ -49,7 +49,7 @@ TEST(CommandRecord, GivesBackWhatWasSentAndRefusesARecordOfTheWrongSizeOrForm)
     const std::pair<const char*, Bytes> malformed[] = {
         {"empty", {}}, {"short header", Bytes(hi.begin(), hi.begin() + 15)},
         {"short text", Bytes(hi.begin(), hi.end() - 1)},
-        {"trailing byte", Bytes{1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {"trailing byte", Bytes{1, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 'h', 'i'}},
         {"version 2", Bytes{2, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
         {"kind 0", EncodeCommand({CommandKind(0)})}, {"kind 10", EncodeCommand({CommandKind(10)})},
         {"pause 0", EncodeCommand({Pause, 0})}, {"pause 1441", EncodeCommand({Pause, 1441})},
