@@ -26,7 +26,20 @@ std::string SettingsFileIn(std::string_view settingsFolder)
 
 std::string LegacySettingsFileFor(std::string_view appData)
 {
-    return JoinPath(appData, "Brindlewick") + "\\settings.ini";
+    return SettingsFileIn(JoinPath(appData, "Brindlewick"));
+}
+
+std::string PortableSettingsFileFor(std::string_view exeFile)
+{
+    return SettingsFileIn(FolderOf(exeFile));
+}
+
+SettingsLocation SettingsLocationFor(std::string_view appData, std::string_view exeFile, bool portableFileFound)
+{
+    if (portableFileFound)
+        return {FolderOf(exeFile), PortableSettingsFileFor(exeFile), {}};
+    const std::string folder = SettingsFolderFor(appData, exeFile);
+    return {folder, SettingsFileIn(folder), LegacySettingsFileFor(appData)};
 }
 
 std::string ExePathFor(std::string_view exeFile)

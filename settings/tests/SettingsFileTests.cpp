@@ -94,7 +94,12 @@ TEST(SettingsOnDisk, PathsUnderAppDataOrBesideTheExeAndTheTextReadByMarkOrConten
     EXPECT_EQ(SettingsFileIn(SettingsFolderFor("C:\\Data\\", "C:\\Tools\\halcyra.exe")),
               "C:\\Data\\Halcyra\\settings.ini");
     EXPECT_EQ(SettingsFolderFor("", "C:\\Tools\\halcyra.exe"), "C:\\Tools\\Halcyra");
-    EXPECT_EQ(LegacySettingsFileFor("C:\\Data"), "C:\\Data\\Brindlewick\\settings.ini");
+    // A settings.ini beside the exe keeps everything there; no other file is taken over then.
+    EXPECT_EQ(SettingsLocationFor("C:\\Data", "E:\\Apps\\halcyra.exe", false),
+              (SettingsLocation{"C:\\Data\\Halcyra", "C:\\Data\\Halcyra\\settings.ini",
+                                "C:\\Data\\Brindlewick\\settings.ini"}));
+    EXPECT_EQ(SettingsLocationFor("C:\\Data", "E:\\Apps\\halcyra.exe", true),
+              (SettingsLocation{"E:\\Apps", "E:\\Apps\\settings.ini", ""}));
     EXPECT_EQ(ExePathFor("C:\\Tools\\my.app.EXE"), "C:\\Tools\\my.app.exe");
     EXPECT_EQ(ExePathFor("C:\\v1.2\\noext"), "C:\\v1.2\\noext.exe");
     // Decoded by the mark, else valid UTF-8 as UTF-8 and the rest as ANSI; encoded as ANSI when that reads back.
