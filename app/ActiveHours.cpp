@@ -32,8 +32,7 @@ Window WindowOn(const ActiveHours& hours, local_days day)
 
 bool IsChosen(const ActiveHours& hours, local_days day)
 {
-    // Monday is the lowest bit, Sunday the seventh.
-    return (hours.Days >> (std::chrono::weekday(day).iso_encoding() - 1) & 1) != 0;
+    return (hours.Days & DayBit(static_cast<int32_t>(std::chrono::weekday(day).iso_encoding()) - 1)) != 0;
 }
 
 sys_seconds At(local_seconds wall, seconds offset)

@@ -6,12 +6,14 @@
 #include "settings/Random.h"
 #include "settings/Settings.h"
 
+using std::chrono::sys_seconds;
+
 void FlashScheduler::StartFlashing()
 {
     if (active_)
         return;
     active_ = true;
-    ScheduleNextFlash(host_.Now());
+    Begin();
     host_.UpdateUI();
 }
 
@@ -20,6 +22,8 @@ void FlashScheduler::StopFlashing()
     if (!active_)
         return;
     active_ = false;
+    quiet_ = Quiet::No;
+    until_.reset();
     host_.DisableFlashTimer();
     host_.CancelFrameTimer();
     phase_ = FlashPhase::None;
@@ -37,8 +41,78 @@ void FlashScheduler::ToggleFlashing()
 
 void FlashScheduler::SettingsChanged()
 {
-    if (active_)
-        ScheduleNextFlash(host_.Now());
+    if (active_ && quiet_ != Quiet::Paused)
+        Begin();
+}
+
+void FlashScheduler::PauseFor(std::chrono::minutes length)
+{
+    if (!active_)
+        return;
+    Quieten(Quiet::Paused, host_.WallNow() + length);
+    host_.UpdateUI();
+}
+
+void FlashScheduler::PauseUntilTomorrow()
+{
+    if (!active_)
+        return;
+    Quieten(Quiet::Paused, UntilTomorrow(ActiveHoursOf(gSettings), host_.WallNow(), host_.Zone()));
+    host_.UpdateUI();
+}
+
+void FlashScheduler::Resume()
+{
+    if (quiet_ != Quiet::Paused)
+        return;
+    Begin();
+    host_.UpdateUI();
+}
+
+void FlashScheduler::ClockChanged()
+{
+    if (!active_ || quiet_ == Quiet::No)
+        return;
+    if (quiet_ == Quiet::Paused)
+        EnableWallTimer();
+    else
+        Begin();
+    host_.UpdateUI();
+}
+
+void FlashScheduler::Begin()
+{
+    const sys_seconds wall = host_.WallNow();
+    const std::optional<sys_seconds> opening = NextOpening(wall);
+    if (opening != wall) {
+        Quieten(Quiet::OutsideHours, opening);
+        return;
+    }
+    quiet_ = Quiet::No;
+    until_.reset();
+    ScheduleNextFlash(host_.Now());
+}
+
+std::optional<sys_seconds> FlashScheduler::NextOpening(sys_seconds wall)
+{
+    const std::optional<ActiveHours> hours = ActiveHoursOf(gSettings);
+    return hours ? NextWithinHours(*hours, wall, host_.Zone()) : wall;
+}
+
+// No timer runs before the moment; with none, none runs at all.
+void FlashScheduler::Quieten(Quiet why, std::optional<sys_seconds> until)
+{
+    quiet_ = why;
+    until_ = until;
+    EnableWallTimer();
+}
+
+void FlashScheduler::EnableWallTimer()
+{
+    if (until_)
+        host_.EnableFlashTimer(*until_ - host_.WallNow());
+    else
+        host_.DisableFlashTimer();
 }
 
 void FlashScheduler::ScheduleNextFlash(Nanoseconds from)
@@ -64,8 +138,23 @@ void FlashScheduler::FlashTimerTick()
     host_.DisableFlashTimer();
     if (!active_)
         return;
+    if (quiet_ != Quiet::No) {
+        // The hours are worked out afresh: the clock may have changed meanwhile.
+        if (quiet_ == Quiet::OutsideHours || (until_ && host_.WallNow() >= *until_))
+            Begin();
+        else
+            EnableWallTimer();
+        host_.UpdateUI();
+        return;
+    }
     if (host_.Now() < due_) {
         EnableFlashTimer();
+        return;
+    }
+    const sys_seconds wall = host_.WallNow();
+    if (NextOpening(wall) != wall) {
+        Begin();
+        host_.UpdateUI();
         return;
     }
     // A skipped flash counts as shown: the next pause starts all the same.

@@ -1,8 +1,10 @@
 #pragma once
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "app/ActiveHours.h"
 #include "flash/FrameGrid.h"
 
 // How long a queued tray request waits, so that it runs after the notification returns.
@@ -27,12 +29,28 @@ enum class NotificationState : int32_t {
 // A flash that falls due is shown only when the system accepts notifications, or cannot tell.
 bool MayDisturb(std::optional<NotificationState> state);
 
+// Why flashing that is active shows nothing for now.
+enum class Quiet { No, Paused, OutsideHours };
+
+// What the tray tells of the scheduler.
+struct SchedulerStatus {
+    bool active = false;
+    Quiet quiet = Quiet::No;
+    // When a pause ends or the hours begin; nothing when no day is chosen.
+    std::optional<std::chrono::sys_seconds> until;
+
+    bool operator==(const SchedulerStatus&) const = default;
+};
+
 // What the scheduler has done by the window that owns its timers and the flash window.
 class SchedulerHost {
 public:
-    // The monotonic clock that every moment below is on.
+    // The monotonic clock that flashes and the pauses between them are on.
     virtual Nanoseconds Now() = 0;
-    // tmrFlash: one shot, when the next flash falls due.
+    // The wall clock and the user's time zone, which working hours and pauses are on.
+    virtual std::chrono::sys_seconds WallNow() = 0;
+    virtual const LocalZone& Zone() = 0;
+    // tmrFlash: one shot, when the next flash falls due, the hours begin or a pause ends.
     virtual void EnableFlashTimer(Nanoseconds delay) = 0;
     virtual void DisableFlashTimer() = 0;
     // The frame timer: one shot at a moment within a frame, to a fraction of a millisecond.
@@ -64,11 +82,19 @@ public:
     explicit FlashScheduler(SchedulerHost& host) : host_(host) {}
 
     bool IsActive() const { return active_; }
+    SchedulerStatus Status() const { return {active_, quiet_, until_}; }
 
     void StartFlashing();
     void StopFlashing();
     void ToggleFlashing();
     void SettingsChanged();
+    // A pause that ends by itself; only while active. Stop ends it too.
+    void PauseFor(std::chrono::minutes length);
+    void PauseUntilTomorrow();
+    void Resume();
+    // The wall clock was set, its zone changed, or the machine woke: moments on it are
+    // worked out afresh.
+    void ClockChanged();
     void ShowRandomMessage();
     void FlashCustom(std::string sText, std::string sFont, int32_t lSize, bool bBold, int32_t lColor,
                      int32_t lOpacity, bool bAllMonitors, int32_t lDurationMs);
@@ -82,13 +108,21 @@ public:
 private:
     enum class FlashPhase { None, Waiting, Shown };
 
+    // A fresh pause between flashes, as Start begins one, unless the hours say to wait.
+    void Begin();
     // A pause of whole seconds counted from `from`, or from now when the machine slept past it.
     void ScheduleNextFlash(Nanoseconds from);
     void EnableFlashTimer();
+    // The wall clock's moment from which flashes may fall due: now within the hours.
+    std::optional<std::chrono::sys_seconds> NextOpening(std::chrono::sys_seconds wall);
+    void Quieten(Quiet why, std::optional<std::chrono::sys_seconds> until);
+    void EnableWallTimer();
 
     SchedulerHost& host_;
     bool active_ = false;
-    Nanoseconds due_{};  // when the next flash falls due, while active
+    Quiet quiet_ = Quiet::No;
+    std::optional<std::chrono::sys_seconds> until_;  // while quiet
+    Nanoseconds due_{};  // when the next flash falls due, while active and not quiet
     FlashPhase phase_ = FlashPhase::None;
     FrameTiming timing_;
     Nanoseconds hideAt_{};

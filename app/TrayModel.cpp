@@ -2,9 +2,21 @@
 
 #include <algorithm>
 
-std::string TrayTipText(bool active)
+#include "platform/Utf.h"
+
+std::string TrayTipText(const SchedulerStatus& status, std::string_view until)
 {
-    return active ? "Halcyra - running" : "Halcyra - stopped";
+    if (!status.active)
+        return "Halcyra - stopped";
+    switch (status.quiet) {
+    case Quiet::Paused: return std::string("Halcyra - paused until ").append(until);
+    case Quiet::OutsideHours:
+        if (status.until)
+            return std::string("Halcyra - waiting for ").append(until);
+        break;
+    case Quiet::No: break;
+    }
+    return "Halcyra - running";
 }
 
 std::string HotkeySuffix(int32_t mod, int32_t key, const SystemKeyName& systemName)
@@ -14,16 +26,15 @@ std::string HotkeySuffix(int32_t mod, int32_t key, const SystemKeyName& systemNa
     return std::string("\t").append(HotkeyText(mod, key, systemName));
 }
 
-TrayMenuState MenuState(bool active, const Settings& s, const SystemKeyName& systemName)
+TrayMenuState MenuState(const SchedulerStatus& status, const Settings& s, const SystemKeyName& systemName)
 {
     return {std::string(StartCaption).append(HotkeySuffix(s.StartMod, s.StartKey, systemName)),
-            std::string(StopCaption).append(HotkeySuffix(s.StopMod, s.StopKey, systemName)), !active, active};
+            std::string(StopCaption).append(HotkeySuffix(s.StopMod, s.StopKey, systemName)), !status.active,
+            status.active, status.active, status.quiet == Quiet::Paused};
 }
 
-void FillTipField(std::span<char, TrayTipSize> field, const std::string& tip)
+void FillTipField(std::span<char16_t, TrayTipSize> field, std::string_view tip)
 {
-    const std::size_t length = std::min(tip.size(), TrayTipSize - 1);
-    std::fill(field.begin(), field.end(), ' ');
-    std::copy_n(tip.begin(), length, field.begin());
-    field[length] = '\0';
+    const std::u16string text = Utf16FromUtf8(CutToUtf16Units(tip, TrayTipSize - 1));
+    std::fill(std::copy(text.begin(), text.end(), field.begin()), field.end(), u'\0');
 }

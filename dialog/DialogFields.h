@@ -36,4 +36,15 @@ inline constexpr CheckBox kCheckBoxes[] = {
     {chkStartActive, &Settings::StartActive},
     {chkPauseBusy, &Settings::PauseWhenBusy},
     {chkHideCapture, &Settings::HideFromCapture},
+    {chkSchedule, &Settings::UseSchedule},
 };
+
+// The schedule's day boxes, the first day of the user's week first.
+inline constexpr SettingsControl kDayBoxes[] = {chkDay1, chkDay2, chkDay3, chkDay4, chkDay5, chkDay6, chkDay7};
+
+// The day a day box stands for, counted from Monday, in a week that begins on firstDay
+// (0 for Monday to 6 for Sunday, as the user's locale says).
+constexpr int32_t DayOfBox(int32_t box, int32_t firstDay)
+{
+    return (firstDay + box) % 7;
+}

@@ -19,3 +19,10 @@ std::variant<Settings, SaveFailure> CheckSave(const BoxText& textOf, Settings re
     }
     return record;
 }
+
+std::optional<SaveFailure> CheckSchedule(bool useSchedule, int32_t days)
+{
+    if (useSchedule && days == 0)
+        return SaveFailure{chkDay1, false, "Choose at least one day for the schedule."};
+    return std::nullopt;
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -20,3 +21,6 @@ using BoxText = std::function<std::string(SettingsControl box)>;
 // Save's checks of the number boxes in order; the first failure ends them. When all pass,
 // record with the checked whole numbers in their fields.
 std::variant<Settings, SaveFailure> CheckSave(const BoxText& textOf, Settings record);
+
+// The check after the numbers': a schedule needs a day.
+std::optional<SaveFailure> CheckSchedule(bool useSchedule, int32_t days);

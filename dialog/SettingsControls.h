@@ -52,6 +52,18 @@ enum SettingsControl : int {
     cmdCancel,
     chkPauseBusy,
     chkHideCapture,
+    fraSchedule,
+    chkSchedule,
+    dtpFrom,
+    lblAnd,
+    dtpTo,
+    chkDay1,  // the first day of the user's week, then the others in their order
+    chkDay2,
+    chkDay3,
+    chkDay4,
+    chkDay5,
+    chkDay6,
+    chkDay7,
 };
 
 // The dialog's window class, for FindWindow alongside its title "Halcyra - Settings".

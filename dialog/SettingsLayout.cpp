@@ -10,14 +10,14 @@ constexpr std::nullopt_t none = std::nullopt;
 
 // clang-format off
 constexpr ControlSpec kLayout[] = {
-    {fraMessages,     none,        K::GroupBox,            "Messages",                  {8, 8, 289, 460}},
-    {lstMessages,     fraMessages, K::ListBox,             "",                          {8, 20, 273, 300}},
-    {txtNewMsg,       fraMessages, K::MultiLineText,       "",                          {8, 324, 273, 49}},
-    {cmdAdd,          fraMessages, K::Button,              "Add",                       {8, 380, 85, 25}},
-    {cmdUpdate,       fraMessages, K::Button,              "Update",                    {100, 380, 85, 25}},
-    {cmdRemove,       fraMessages, K::Button,              "Remove",                    {192, 380, 89, 25}},
+    {fraMessages,     none,        K::GroupBox,            "Messages",                  {8, 8, 289, 540}},
+    {lstMessages,     fraMessages, K::ListBox,             "",                          {8, 20, 273, 380}},
+    {txtNewMsg,       fraMessages, K::MultiLineText,       "",                          {8, 404, 273, 49}},
+    {cmdAdd,          fraMessages, K::Button,              "Add",                       {8, 460, 85, 25}},
+    {cmdUpdate,       fraMessages, K::Button,              "Update",                    {100, 460, 85, 25}},
+    {cmdRemove,       fraMessages, K::Button,              "Remove",                    {192, 460, 89, 25}},
     {lblMsgHint,      fraMessages, K::WrappingLabel,
-     "Paste several lines to add many at once (Ctrl+Enter adds). Select a message to edit it.", {8, 412, 273, 33}},
+     "Paste several lines to add many at once (Ctrl+Enter adds). Select a message to edit it.", {8, 492, 273, 33}},
     {fraTiming,       none,        K::GroupBox,            "Timing",                    {304, 8, 289, 89}},
     {txtIntMin,       fraTiming,   K::Text,                "",                          {128, 20, 49, 21}},
     {txtIntMax,       fraTiming,   K::Text,                "",                          {216, 20, 49, 21}},
@@ -58,9 +58,22 @@ constexpr ControlSpec kLayout[] = {
                                                                                          {8, 52, 273, 17}},
     {chkHideCapture,  fraGeneral,  K::CheckBox,            "Hide from screenshots and screen sharing",
                                                                                          {8, 70, 273, 17}},
-    {cmdPreview,      none,        K::Button,              "Preview",                   {8, 476, 100, 28}},
-    {cmdSave,         none,        K::Button,              "Save",                      {400, 476, 89, 28}},
-    {cmdCancel,       none,        K::Button,              "Cancel",                    {504, 476, 89, 28}},
+    {fraSchedule,     none,        K::GroupBox,            "Schedule",                  {304, 476, 289, 72}},
+    {chkSchedule,     fraSchedule, K::CheckBox,            "Only between",              {8, 18, 90, 17}},
+    {dtpFrom,         fraSchedule, K::TimePicker,          "",                          {100, 16, 76, 21}},
+    {lblAnd,          fraSchedule, K::Label,               "and",                       {180, 18, 22, 17}},
+    {dtpTo,           fraSchedule, K::TimePicker,          "",                          {205, 16, 76, 21}},
+    // Named after the user's days when the dialog is made.
+    {chkDay1,         fraSchedule, K::CheckBox,            "",                          {8, 44, 37, 17}},
+    {chkDay2,         fraSchedule, K::CheckBox,            "",                          {47, 44, 37, 17}},
+    {chkDay3,         fraSchedule, K::CheckBox,            "",                          {86, 44, 37, 17}},
+    {chkDay4,         fraSchedule, K::CheckBox,            "",                          {125, 44, 37, 17}},
+    {chkDay5,         fraSchedule, K::CheckBox,            "",                          {164, 44, 37, 17}},
+    {chkDay6,         fraSchedule, K::CheckBox,            "",                          {203, 44, 37, 17}},
+    {chkDay7,         fraSchedule, K::CheckBox,            "",                          {242, 44, 37, 17}},
+    {cmdPreview,      none,        K::Button,              "Preview",                   {8, 556, 100, 28}},
+    {cmdSave,         none,        K::Button,              "Save",                      {400, 556, 89, 28}},
+    {cmdCancel,       none,        K::Button,              "Cancel",                    {504, 556, 89, 28}},
 };
 // clang-format on
 

@@ -18,6 +18,7 @@ enum class ControlKind {
     DropDownList,   // pick only, no typing
     ColorSwatch,    // a clickable box filled with one colour
     HorizontalScrollBar,
+    TimePicker,     // hours and minutes, set with arrows
 };
 
 struct ControlRect {
@@ -44,7 +45,7 @@ inline constexpr int kLayoutDpi = 96;
 
 // The dialog's client area at 96 dots per inch.
 inline constexpr int kSettingsClientWidth = 601;
-inline constexpr int kSettingsClientHeight = 512;
+inline constexpr int kSettingsClientHeight = 592;
 
 // Every control in tab order, which is also the order of creation.
 std::span<const ControlSpec> SettingsLayout();

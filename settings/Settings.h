@@ -38,6 +38,12 @@ struct Settings {
     bool operator==(const Settings&) const = default;
 };
 
+// The bit of a weekday in Days, the days counted from Monday (0) to Sunday (6).
+constexpr int32_t DayBit(int32_t daysAfterMonday)
+{
+    return 1 << daysAfterMonday;
+}
+
 // The one record of the process, read and assigned directly by every subsystem.
 extern Settings gSettings;
 

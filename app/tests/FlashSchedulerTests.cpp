@@ -8,7 +8,13 @@
 #include <algorithm>
 
 using Calls = std::vector<std::string>;
-using std::chrono::milliseconds;
+using namespace std::chrono;
+
+// A wall clock that reads UTC.
+struct UtcZone final : LocalZone {
+    local_seconds ToLocal(sys_seconds instant) const override { return local_seconds{instant.time_since_epoch()}; }
+    sys_seconds ToUtc(local_seconds wall) const override { return sys_seconds{wall.time_since_epoch()}; }
+};
 
 // The scheduler's host on a scripted clock, writing down every request it is given, in order;
 // moments and delays in milliseconds.
@@ -18,6 +24,14 @@ protected:
 
     static std::string Ms(Nanoseconds t) { return std::to_string(std::chrono::duration_cast<milliseconds>(t).count()); }
     Nanoseconds Now() override { return now; }
+    sys_seconds WallNow() override { return floor<seconds>(wall); }
+    const LocalZone& Zone() override { return zone; }
+    // Both clocks go on.
+    void Elapse(Nanoseconds time)
+    {
+        now += time;
+        wall += time;
+    }
     void EnableFlashTimer(Nanoseconds delay) override { calls.push_back("EnableFlash " + Ms(delay)); }
     void DisableFlashTimer() override { calls.push_back("DisableFlash"); }
     void SetFrameTimer(Nanoseconds at) override { calls.push_back("Frame " + Ms(at)); }
@@ -44,6 +58,8 @@ protected:
     }
 
     Nanoseconds now{milliseconds(1000)};
+    sys_time<Nanoseconds> wall{sys_days{2024y / June / 3} + 8h};  // a Monday, 08:00
+    UtcZone zone;
     FrameGrid grid{milliseconds(20), milliseconds(3)};  // 50 Hz, frames in the middle at 13, 33, 53... ms
     Calls calls;
     std::optional<NotificationState> answer;
@@ -148,4 +164,47 @@ TEST_F(FlashSchedulerTest, AFlashIsShownInTheMiddleOfAFrameForItsWholeFramesAndA
     at(1153);
     EXPECT_EQ(calls, (Calls{"b|Arial|30|1|0|255|1", "Frame 1093", "Show", "Frame 1113", "|Arial|30|1|0|255|1",
                             "c|Arial|30|1|0|255|1", "Frame 1113", "Show", "Frame 1153", "HideNow", "CancelFrame"}));
+}
+
+TEST_F(FlashSchedulerTest, OutsideTheHoursNothingFallsDueUntilTheyBeginAndAPauseEndsByItselfOrByResumeOrStop)
+{
+    std::tie(gSettings.IntervalMin, gSettings.IntervalMax, gSettings.UseSchedule) = std::tuple(1, 1, true);
+    std::tie(gSettings.From, gSettings.To, gSettings.Days) = std::tuple(TimeOfDay{9 * 60}, TimeOfDay{17 * 60}, 1);
+    grid.blank.reset();  // flashes shown at once
+    const sys_seconds monday = sys_days{2024y / June / 3};
+    // Fires the flash timer once its delay has passed; gives what it asked for next.
+    const auto fire = [this] {
+        const std::string asked = *std::ranges::find_if(calls.rbegin(), calls.rend(), [](const std::string& c) {
+            return c.starts_with("EnableFlash");
+        });
+        Elapse(milliseconds(std::stoll(asked.substr(12))));
+        calls.clear();
+        scheduler.FlashTimerTick();
+        return std::pair(calls, scheduler.Status());
+    };
+    using Status = SchedulerStatus;
+    scheduler.StartFlashing();  // at 08:00: no timer before 09:00
+    EXPECT_EQ(calls, (Calls{"EnableFlash 3600000", "UpdateUI"}));
+    wall += 30min;  // the clock set forward
+    scheduler.ClockChanged();
+    EXPECT_EQ(fire(), std::pair(Calls{"DisableFlash", "EnableFlash 1000", "UpdateUI"}, Status{true}));
+    EXPECT_EQ(std::ranges::count(fire().first, "Show"), 1) << "a flash a second from 09:00";
+    // The flash that falls due at 17:00 is not shown: next Monday at 09:00.
+    wall = monday + 17h - 1s;
+    now += 1s;
+    EXPECT_EQ(fire().second, (Status{true, Quiet::OutsideHours, monday + days{7} + 9h}));
+    // A pause, ended by itself, by Resume, or by Stop; until tomorrow is the next day's hours.
+    wall = monday + 10h;
+    scheduler.ClockChanged();
+    scheduler.PauseFor(30min);
+    EXPECT_EQ(scheduler.Status(), (Status{true, Quiet::Paused, monday + 10h + 30min}));
+    EXPECT_EQ(fire().second, (Status{true}));
+    scheduler.PauseUntilTomorrow();
+    EXPECT_EQ(scheduler.Status(), (Status{true, Quiet::Paused, monday + days{7} + 9h}));
+    scheduler.Resume();
+    EXPECT_EQ(scheduler.Status(), (Status{true}));
+    scheduler.PauseFor(1h);
+    scheduler.StopFlashing();
+    scheduler.PauseFor(1h);
+    EXPECT_EQ(scheduler.Status(), (Status{false}));
 }

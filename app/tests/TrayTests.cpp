@@ -5,22 +5,31 @@
 
 using namespace std::string_literals;
 
-TEST(Tray, TheMenuShowsHotkeysAndEnablesTheUsefulItemTheTipFillsItsFieldAndTheHookKeepsItsMessagesToItself)
+TEST(Tray, TheMenuShowsHotkeysAndEnablesTheUsefulItemTheTipSaysWhyItIsQuietAndTheHookKeepsItsMessagesToItself)
 {
     Settings s = DefaultSettings();
     s.StartKey = 0;
-    for (bool active : {false, true}) {
-        const TrayMenuState m = MenuState(active, s, [](int32_t) { return std::string(); });
-        EXPECT_EQ(std::tie(m.startCaption, m.stopCaption, m.startEnabled, m.stopEnabled),
-                  std::tuple("&Start", "S&top\tCtrl+Alt+X", !active, active));
+    const SystemKeyName noName = [](int32_t) { return std::string(); };
+    const std::chrono::sys_seconds then{};
+    for (const SchedulerStatus& status : {SchedulerStatus{false}, SchedulerStatus{true}, {true, Quiet::Paused, then}}) {
+        const TrayMenuState m = MenuState(status, s, noName);
+        const bool active = status.active, paused = status.quiet == Quiet::Paused;
+        EXPECT_EQ(std::tie(m.startCaption, m.stopCaption, m.startEnabled, m.stopEnabled, m.pauseEnabled, m.paused),
+                  std::tuple("&Start", "S&top\tCtrl+Alt+X", !active, active, active, paused));
     }
-    // The text, a NUL and spaces to the end; a long text is cut to leave room for the NUL.
-    char field[TrayTipSize];
-    FillTipField(field, std::string(100, 'a'));
-    EXPECT_EQ(std::string(field), std::string(63, 'a'));
-    FillTipField(field, TrayTipText(false));
-    EXPECT_EQ(std::string(field, TrayTipSize), "Halcyra - stopped"s + '\0' + std::string(46, ' '));
-    EXPECT_EQ(TrayTipText(true), "Halcyra - running");
+    const std::pair<SchedulerStatus, const char*> tips[] = {
+        {{false, Quiet::Paused, then}, "Halcyra - stopped"}, {{true}, "Halcyra - running"},
+        {{true, Quiet::Paused, then}, "Halcyra - paused until Mon 9:30"},
+        {{true, Quiet::OutsideHours, then}, "Halcyra - waiting for Mon 9:30"},
+        {{true, Quiet::OutsideHours, std::nullopt}, "Halcyra - running"}};  // no day chosen
+    for (const auto& [status, tip] : tips)
+        EXPECT_EQ(TrayTipText(status, "Mon 9:30"), tip);
+    // The text and NULs to the end; a long text is cut between whole characters, leaving room for a NUL.
+    char16_t field[TrayTipSize];
+    FillTipField(field, std::string(126, 'a') + "\xF0\x9F\x98\x80");
+    EXPECT_EQ(std::u16string(field), std::u16string(126, u'a'));
+    FillTipField(field, "Halcyra - stopped");
+    EXPECT_EQ(std::u16string(field, TrayTipSize), u"Halcyra - stopped" + std::u16string(111, u'\0'));
     // Hotkeys and tray events are answered and go no further; the taskbar's return re-adds the icon.
     constexpr uint32_t created = 0xC123;
     using enum HookAction;

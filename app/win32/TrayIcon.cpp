@@ -1,31 +1,28 @@
 #include "app/win32/TrayIcon.h"
 
+#include <iterator>
 #include <span>
 #include <utility>
 
 #include "app/TrayModel.h"
 
-// The shell's first record layout: the tip is the last field, 64 bytes long, and the
-// record is 88 bytes on 32-bit Windows. Every version of the shell accepts it.
-static_assert(NOTIFYICONDATAA_V1_SIZE == offsetof(NOTIFYICONDATAA, szTip) + TrayTipSize);
-#ifndef _WIN64
-static_assert(NOTIFYICONDATAA_V1_SIZE == 88);
-#endif
+// The wide record, whose tip holds 128 UTF-16 units: a paused tip's time fits in any locale.
+static_assert(std::size(NOTIFYICONDATAW{}.szTip) == TrayTipSize);
 
 namespace {
 
 constexpr UINT TrayFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 
-void SetTip(NOTIFYICONDATAA& record, const std::string& tip)
+void SetTip(NOTIFYICONDATAW& record, const std::string& tip)
 {
-    FillTipField(std::span<char, TrayTipSize>(record.szTip, TrayTipSize), tip);
+    FillTipField(std::span<char16_t, TrayTipSize>(reinterpret_cast<char16_t*>(record.szTip), TrayTipSize), tip);
 }
 
 }  // namespace
 
 void TrayIcon::Add(HWND window, HICON icon, const std::string& tip)
 {
-    record_.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    record_.cbSize = sizeof record_;
     record_.hWnd = window;
     record_.uID = TrayIconId;
     record_.uFlags = TrayFlags;
@@ -33,7 +30,7 @@ void TrayIcon::Add(HWND window, HICON icon, const std::string& tip)
     if (icon)
         record_.hIcon = icon;
     SetTip(record_, tip);
-    Shell_NotifyIconA(NIM_ADD, &record_);
+    Shell_NotifyIconW(NIM_ADD, &record_);
     added_ = true;
 }
 
@@ -52,12 +49,12 @@ void TrayIcon::ChangeIcon(HICON icon)
 void TrayIcon::Modify()
 {
     record_.uFlags = TrayFlags;
-    if (!Shell_NotifyIconA(NIM_MODIFY, &record_))
-        Shell_NotifyIconA(NIM_ADD, &record_);
+    if (!Shell_NotifyIconW(NIM_MODIFY, &record_))
+        Shell_NotifyIconW(NIM_ADD, &record_);
 }
 
 void TrayIcon::Delete()
 {
     if (std::exchange(added_, false))
-        Shell_NotifyIconA(NIM_DELETE, &record_);
+        Shell_NotifyIconW(NIM_DELETE, &record_);
 }

@@ -20,11 +20,11 @@ public:
     void ChangeIcon(HICON icon);
     void Delete();
 
-    const NOTIFYICONDATAA& Record() const { return record_; }
+    const NOTIFYICONDATAW& Record() const { return record_; }
 
 private:
     void Modify();
 
-    NOTIFYICONDATAA record_{};
+    NOTIFYICONDATAW record_{};
     bool added_ = false;
 };

@@ -56,6 +56,13 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case kFrameTimerMessage:
         scheduler_.FrameTimerTick();
         return 0;
+    case WM_TIMECHANGE:
+        scheduler_.ClockChanged();
+        return 0;
+    case WM_POWERBROADCAST:
+        if (wParam == PBT_APMRESUMEAUTOMATIC)
+            scheduler_.ClockChanged();
+        return TRUE;
     case WM_DPICHANGED:
         // The scale of the tray's monitor changed: its icon is shown at another size.
         LoadTrayImage();
@@ -159,6 +166,16 @@ void frmMain::ToggleFlashing()
     scheduler_.ToggleFlashing();
 }
 
+void frmMain::PauseFor(std::chrono::minutes length)
+{
+    scheduler_.PauseFor(length);
+}
+
+void frmMain::Resume()
+{
+    scheduler_.Resume();
+}
+
 void frmMain::SettingsChanged()
 {
     flash_.KeepOutOfCaptures(gSettings.HideFromCapture);
@@ -185,6 +202,16 @@ FrameGrid frmMain::ReadFrameGrid()
 Nanoseconds frmMain::Now()
 {
     return QpcNow();
+}
+
+std::chrono::sys_seconds frmMain::WallNow()
+{
+    return SystemWallNow();
+}
+
+const LocalZone& frmMain::Zone()
+{
+    return zone_;
 }
 
 void frmMain::EnableFlashTimer(Nanoseconds delay)

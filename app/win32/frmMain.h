@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/FlashScheduler.h"
+#include "app/win32/LocalTime.h"
 #include "app/win32/TrayIcon.h"
 #include "app/win32/TrayMenu.h"
 #include "app/win32/WindowHook.h"
@@ -44,6 +45,8 @@ public:
     void StartFlashing();
     void StopFlashing();
     void ToggleFlashing();
+    void PauseFor(std::chrono::minutes length);
+    void Resume();
     void SettingsChanged() override;
     void ShowRandomMessage();
     void FlashCustom(std::string sText, std::string sFont, int32_t lSize, bool bBold, int32_t lColor,
@@ -64,8 +67,12 @@ private:
 
     void ShowTrayMenu() override;
     void OnTrayItem(UINT item);
+    void OnPauseChoice(UINT item);
+    std::string TipText() const;
 
     Nanoseconds Now() override;
+    std::chrono::sys_seconds WallNow() override;
+    const LocalZone& Zone() override;
     void EnableFlashTimer(Nanoseconds delay) override;
     void DisableFlashTimer() override;
     void SetFrameTimer(Nanoseconds at) override;
@@ -82,6 +89,7 @@ private:
 
     frmFlash& flash_;
     MainFormCalls calls_;
+    SystemZone zone_;
     UniqueIcon trayImage_;  // the icon at the tray's size, which the shell shows
     FlashScheduler scheduler_{*this};
     TrayMenu menu_;

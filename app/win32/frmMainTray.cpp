@@ -20,13 +20,19 @@ void frmMain::LoadTrayImage()
 void frmMain::AddTrayIcon()
 {
     LoadTrayImage();
-    tray_.Add(Handle(), trayImage_.get(), TrayTipText(IsActive()));
+    tray_.Add(Handle(), trayImage_.get(), TipText());
 }
 
 void frmMain::UpdateUI()
 {
-    menu_.Apply(MenuState(IsActive(), gSettings, LayoutKeyName));
-    tray_.ChangeTip(TrayTipText(IsActive()));
+    menu_.Apply(MenuState(scheduler_.Status(), gSettings, LayoutKeyName));
+    tray_.ChangeTip(TipText());
+}
+
+std::string frmMain::TipText() const
+{
+    const SchedulerStatus status = scheduler_.Status();
+    return TrayTipText(status, status.until ? UserTime(*status.until, SystemWallNow(), zone_) : "");
 }
 
 void frmMain::ShowTrayMenu()
@@ -48,7 +54,20 @@ void frmMain::OnTrayItem(UINT item)
     case mnuShowNow: ShowRandomMessage(); break;
     case mnuSettings: ShowSettings(); break;
     case mnuExit: exitRequested_ = true; break;
+    case mnuPause: Resume(); break;
+    default: OnPauseChoice(item); break;
     }
+}
+
+void frmMain::OnPauseChoice(UINT item)
+{
+    const std::size_t choice = item - mnuPauseChoice;
+    if (item < mnuPauseChoice || choice >= std::size(PauseChoices))
+        return;
+    if (const auto length = PauseChoices[choice].length)
+        PauseFor(*length);
+    else
+        scheduler_.PauseUntilTomorrow();
 }
 
 void frmMain::ShowSettings()

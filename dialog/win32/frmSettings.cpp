@@ -125,6 +125,7 @@ void frmSettings::OnCommand(int id, int code)
     case cmdUpdate: cmdUpdate_Click(); break;
     case cmdRemove: cmdRemove_Click(); break;
     case picColor: picColor_Click(); break;
+    case chkSchedule: chkSchedule_Click(); break;
     case cmdClrStart: txtHkStart_.Set(0, 0); break;
     case cmdClrStop: txtHkStop_.Set(0, 0); break;
     case cmdPreview: cmdPreview_Click(); break;
@@ -180,6 +181,7 @@ void frmSettings::Form_Load()
     UpdateOpacityLabel();
     txtHkStart_.Set(gSettings.StartMod, gSettings.StartKey);
     txtHkStop_.Set(gSettings.StopMod, gSettings.StopKey);
+    FillSchedule();
     lastFocus_ = Control(lstMessages);
 }
 
@@ -202,7 +204,12 @@ void frmSettings::cmdSave_Click()
         ShowRefusal(*failure);
         return;
     }
-    gSettings = EditedSettings(std::get<Settings>(std::move(checked)));
+    const Settings edited = EditedSettings(std::get<Settings>(std::move(checked)));
+    if (const std::optional<SaveFailure> failure = CheckSchedule(edited.UseSchedule, edited.Days)) {
+        ShowRefusal(*failure);
+        return;
+    }
+    gSettings = edited;
     SaveSettings();
     ApplyStartWithWindows(gSettings.StartWithWindows);
     host_.SettingsChanged();
@@ -238,6 +245,7 @@ Settings frmSettings::EditedSettings(Settings s) const
     s.StopMod = mStopMod;
     s.StopKey = mStopKey;
     s.Messages = messages_.Entries();
+    EditSchedule(s);
     return s;
 }
 

@@ -84,6 +84,12 @@ private:
     void UpdateOpacityLabel();
     void cmdPreview_Click();
 
+    // frmSettingsSchedule.cpp
+    void SetUpSchedule();
+    void FillSchedule();
+    void chkSchedule_Click();
+    void EditSchedule(Settings& s) const;
+
     SettingsHost& host_;
     // The window's own reference; dropped when the window is gone.
     std::shared_ptr<frmSettings> self_;
@@ -93,6 +99,7 @@ private:
 
     MessageList messages_;
     std::vector<std::string> fonts_;  // the entries of cboFont
+    int32_t firstDay_ = 0;  // of the user's week, 0 for Monday
     int32_t mColor = 0;
     int32_t mStartMod = 0;
     int32_t mStartKey = 0;

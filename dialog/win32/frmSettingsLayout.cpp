@@ -4,6 +4,8 @@
 #include "platform/win32/Dpi.h"
 #include "platform/win32/Text.h"
 
+#include <commctrl.h>
+
 namespace {
 
 struct WindowKind {
@@ -30,6 +32,7 @@ WindowKind KindOf(ControlKind kind)
     case ControlKind::CheckBox: return {L"Button", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
     case ControlKind::DropDownList: return {L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
     case ControlKind::ColorSwatch: return {L"Button", BS_OWNERDRAW | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::TimePicker: return {DATETIMEPICK_CLASSW, DTS_TIMEFORMAT | DTS_UPDOWN | WS_TABSTOP, 0};
     case ControlKind::HorizontalScrollBar: break;
     }
     return {L"ScrollBar", SBS_HORZ | WS_TABSTOP, 0};
@@ -69,6 +72,8 @@ UniqueFont DialogFont(UINT dpi)
 
 void frmSettings::CreateControls()
 {
+    const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_DATE_CLASSES};
+    InitCommonControlsEx(&classes);
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE));
     for (const ControlSpec& spec : SettingsLayout()) {
         const WindowKind kind = KindOf(spec.kind);
@@ -79,6 +84,7 @@ void frmSettings::CreateControls()
     // The default limit of about 32,000 characters would cut a long pasted list short.
     SendMessageW(Control(txtNewMsg), EM_SETLIMITTEXT, 0, 0);
     SetUpOpacityBar();
+    SetUpSchedule();
     txtNewMsg_.Attach(Control(txtNewMsg));
     txtHkStart_.Attach(Control(txtHkStart));
     txtHkStop_.Attach(Control(txtHkStop));

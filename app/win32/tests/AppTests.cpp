@@ -57,10 +57,10 @@ TEST(MainForm, LeavesTheBusyUserAndCapturesAloneKeepsItsTrayIconAndLeavesASecond
     form->SettingsChanged();
     EXPECT_EQ(affinities, (std::vector<DWORD>{WDA_EXCLUDEFROMCAPTURE, WDA_NONE, WDA_EXCLUDEFROMCAPTURE}));
     // A shell that forgot the icon gets it again with the next tip.
-    NOTIFYICONDATAA record = form->Tray().Record();
-    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &record));
+    NOTIFYICONDATAW record = form->Tray().Record();
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &record));
     form->UpdateUI();
-    EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &record));
+    EXPECT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &record));
     // As the first exit leaves it while it closes the other windows.
     AppExiting = true;
     form->ExitApp();
@@ -167,28 +167,32 @@ TEST(MainForm, ShowsAFlashMidFrameForWholeFramesOrAtOnceWithoutAPhaseAndItsTrayI
     DiscardQuit();
 }
 
-TEST(TrayMenu, HoldsItsItemsWithSettingsInBoldAndTheCaptionsAndStatesItIsGiven) {
+TEST(TrayMenu, HoldsItsItemsWithSettingsInBoldPauseWithItsMenuOrResumeAndTheCaptionsAndStatesItIsGiven) {
     TrayMenu menu;
     const HMENU popup = menu.Popup();
     // Each item as its caption, or "-" for a separator, with its states.
-    const auto items = [&] {
+    const auto items = [&](HMENU of) {
         std::vector<std::string> items;
-        for (int i = 0; i < GetMenuItemCount(popup); ++i) {
+        for (int i = 0; i < GetMenuItemCount(of); ++i) {
             wchar_t caption[64] = {};
-            GetMenuStringW(popup, i, caption, 64, MF_BYPOSITION);
-            const UINT state = GetMenuState(popup, i, MF_BYPOSITION);
-            const char* bold = GetMenuDefaultItem(popup, TRUE, 0) == static_cast<UINT>(i) ? "(bold)" : "";
+            GetMenuStringW(of, i, caption, 64, MF_BYPOSITION);
+            const UINT state = GetMenuState(of, i, MF_BYPOSITION);
+            const char* bold = GetMenuDefaultItem(of, TRUE, 0) == static_cast<UINT>(i) ? "(bold)" : "";
             items.push_back(state & MF_SEPARATOR ? "-" : Utf8(caption) + (state & MF_GRAYED ? "(grey)" : "") + bold);
         }
         return items;
     };
     using Items = std::vector<std::string>;
-    EXPECT_EQ(items(), (Items{"&Start", "S&top", "Show one &now", "-", "S&ettings...(bold)", "-", "E&xit"}));
-    menu.Apply({"&Start\tCtrl+Alt+S", "S&top\t\xD0\xA4", false, true});
-    EXPECT_EQ(items(), (Items{"&Start\tCtrl+Alt+S(grey)", "S&top\t\xD0\xA4", "Show one &now", "-", "S&ettings...(bold)",
-                              "-", "E&xit"}));
-    menu.Apply({"&Start", "S&top", true, false});
-    EXPECT_EQ(items()[1], "S&top(grey)");
+    EXPECT_EQ(items(popup),
+              (Items{"&Start", "S&top", "&Pause", "Show one &now", "-", "S&ettings...(bold)", "-", "E&xit"}));
+    EXPECT_EQ(items(GetSubMenu(popup, 2)), (Items{"For &30 minutes", "For &1 hour", "For &2 hours", "Until &tomorrow"}));
+    menu.Apply({"&Start\tCtrl+Alt+S", "S&top\t\xD0\xA4", false, true, true, true});
+    EXPECT_EQ(items(popup), (Items{"&Start\tCtrl+Alt+S(grey)", "S&top\t\xD0\xA4", "&Resume", "Show one &now", "-",
+                                   "S&ettings...(bold)", "-", "E&xit"}));
+    EXPECT_EQ(GetSubMenu(popup, 2), nullptr);
+    menu.Apply({"&Start", "S&top", true, false, false, false});
+    const Items stopped = items(popup);
+    EXPECT_EQ(Items(stopped.begin() + 1, stopped.begin() + 3), (Items{"S&top(grey)", "&Pause(grey)"}));
 }
 
 // What the exe carries, as the shell and the loader read it.

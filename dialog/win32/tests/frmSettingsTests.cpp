@@ -16,6 +16,7 @@
 #include "tests/support/win32/RunKey.h"
 #include "tests/support/win32/TempAppData.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -118,6 +119,18 @@ protected:
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(lstMessages, LBN_SELCHANGE), (LPARAM)Item(lstMessages));
     }
     void Scroll(int request) const { SendMessageA(dialog, WM_HSCROLL, request, (LPARAM)Item(hsbOpacity)); }
+    int Picked(SettingsControl picker) const {
+        SYSTEMTIME time{};
+        DateTime_GetSystemtime(Item(picker), &time);
+        return time.wHour * 60 + time.wMinute;
+    }
+    // The day box named with the day's shortest name, wherever the user's week puts it.
+    HWND DayBox(const char* name) const {
+        for (int day = chkDay1; day <= chkDay7; ++day)
+            if (Text(static_cast<SettingsControl>(day)) == name)
+                return Item(static_cast<SettingsControl>(day));
+        return nullptr;
+    }
     void ChooseFont(const char* face) const { SendMessageA(Item(cboFont), CB_SELECTSTRING, -1, (LPARAM)face); }
     std::vector<std::string> Listed() const {
         std::vector<std::string> entries(SendMessageA(Item(lstMessages), LB_GETCOUNT, 0, 0));
@@ -154,7 +167,7 @@ static LONG CutOf(HWND control, ControlKind kind, UINT dpi) {
 // Run at 96 dots per inch with the other tests, and again at 120, 144 and 192 (LogPixels).
 TEST_F(SettingsDialogTest, AtTheScreensDpiHasItsClientAreaAndEveryCaptionWhole) {
     const std::map<UINT, std::pair<LONG, LONG>> clientAreas{
-        {96, {601, 512}}, {120, {751, 640}}, {144, {902, 768}}, {192, {1202, 1024}}};
+        {96, {601, 592}}, {120, {751, 740}}, {144, {902, 888}}, {192, {1202, 1184}}};
     Open();
     const UINT dpi = DpiOfWindow(dialog);
     ASSERT_TRUE(clientAreas.contains(dpi)) << dpi;
@@ -172,20 +185,21 @@ TEST_F(SettingsDialogTest, LaysItselfOutAgainForTheNewDpiInTheRectangleTheSystem
     SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
     GetWindowRect(dialog, &now);
     EXPECT_TRUE(EqualRect(&now, &suggested));
-    // Save at (400, 476) 89 x 28 and the message list at (16, 28) 273 x 300, scaled by 1.5 at their edges.
+    // Save at (400, 556) 89 x 28 and the message list at (16, 28) 273 x 380, scaled by 1.5 at their edges.
     RECT save, list;
     GetWindowRect(Item(cmdSave), &save);
     GetWindowRect(Item(lstMessages), &list);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&save), 2);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&list), 2);
-    EXPECT_EQ(std::tie(save.left, save.top, save.right, save.bottom), std::tuple(600, 714, 734, 756));
-    EXPECT_EQ(std::tie(list.left, list.top, list.right, list.bottom), std::tuple(24, 42, 434, 492));
+    EXPECT_EQ(std::tie(save.left, save.top, save.right, save.bottom), std::tuple(600, 834, 734, 876));
+    EXPECT_EQ(std::tie(list.left, list.top, list.right, list.bottom), std::tuple(24, 42, 434, 612));
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Item(cmdSave), WM_GETFONT, 0, 0)), sizeof font, &font);
     EXPECT_EQ(font.lfHeight, MulDiv(-11, 144, 96)) << "the stock GUI font's 8 points at 144 dots per inch";
 }
 
 TEST_F(SettingsDialogTest, StandsWhereItsLayoutSaysAndTabVisitsItsControlsInOrder) {
+    gSettings.UseSchedule = true;  // else its times and days are off and Tab passes them by
     Open();
     const auto placed = [&](SettingsControl id) {
         RECT r;
@@ -207,9 +221,9 @@ TEST_F(SettingsDialogTest, StandsWhereItsLayoutSaysAndTabVisitsItsControlsInOrde
     }
     RECT client;
     GetClientRect(dialog, &client);
-    EXPECT_EQ(std::tuple(client.right, client.bottom, TextOf(dialog)), std::tuple(601, 512, "Halcyra - Settings"));
+    EXPECT_EQ(std::tuple(client.right, client.bottom, TextOf(dialog)), std::tuple(601, 592, "Halcyra - Settings"));
     EXPECT_EQ(std::tuple(placed(fraGeneral), placed(chkHideCapture), placed(cmdSave)[0], placed(cmdSave)[1]),
-              std::tuple(Rect{304, 376, 289, 92}, Rect{304 + 8, 376 + 70, 273, 17}, 400, 476));
+              std::tuple(Rect{304, 376, 289, 92}, Rect{304 + 8, 376 + 70, 273, 17}, 400, 556));
     tabStops.push_back(lstMessages);  // and round to the first again
     for (std::size_t i = 0; i < tabStops.size(); ++i, PressKeys(dialog, {VK_TAB}))
         visited.push_back(static_cast<SettingsControl>(GetDlgCtrlID(GetFocus())));
@@ -219,7 +233,8 @@ TEST_F(SettingsDialogTest, StandsWhereItsLayoutSaysAndTabVisitsItsControlsInOrde
 // Cancel first, then Save, over a record unlike the defaults; the colour chooser keeps its custom colours between.
 TEST_F(SettingsDialogTest, ShowsTheRecordCancelKeepsItAndSaveTakesEachControlBackIntoItsOwnField) {
     const Settings record{60,    90,   250,   "Liberation Serif", 30, 40, false, 0x00FFFF, true, 128, false,
-                          true,  true, false, false, MOD_CONTROL | MOD_SHIFT, 'A', MOD_ALT, VK_F5, {"First", "Second"}};
+                          true,  true, false, false, MOD_CONTROL | MOD_SHIFT, 'A', MOD_ALT, VK_F5, {"First", "Second"},
+                          true,  TimeOfDay{22 * 60}, TimeOfDay{2 * 60}, DayBit(4)};  // Friday nights
     gSettings = record;
     RegisterHotkeys(host.window);
     const ScriptedRandom draws{0.f};  // the size, drawn from 6 to 24
@@ -230,6 +245,8 @@ TEST_F(SettingsDialogTest, ShowsTheRecordCancelKeepsItAndSaveTakesEachControlBac
         {lblDurNote, "15 frames at 60 Hz"}};
     for (const auto& [id, text] : shown)
         EXPECT_EQ(Text(id), text) << id;
+    EXPECT_EQ(std::tuple(Picked(dtpFrom), Picked(dtpTo), IsChecked(DayBox("Fr")), IsChecked(DayBox("Sa"))),
+              std::tuple(22 * 60, 2 * 60, true, false));
     EXPECT_TRUE(RegisterHotKey(nullptr, 0xB002, MOD_CONTROL | MOD_SHIFT, 'A')) << "off while the dialog is open";
     UnregisterHotKey(nullptr, 0xB002);
 
@@ -254,8 +271,14 @@ TEST_F(SettingsDialogTest, ShowsTheRecordCancelKeepsItAndSaveTakesEachControlBac
     EXPECT_FALSE(RegisterHotKey(nullptr, 0xB002, MOD_CONTROL | MOD_SHIFT, 'A')) << "registered again";
 
     Open();
-    // Each check box turned over, so that the saved record shows what each displayed.
-    Click({chkBold, chkRandomColor, chkAllMonitors, chkStartWindows, chkStartActive, chkPauseBusy, chkHideCapture});
+    // Each check box turned over, so that the saved record shows what each displayed; the
+    // times and days are kept, but not used, once the schedule is unticked.
+    SendMessageA(DayBox("Sa"), BM_CLICK, 0, 0);
+    const SYSTEMTIME half{2024, 6, 1, 3, 7, 30, 0, 0};
+    DateTime_SetSystemtime(Item(dtpFrom), GDT_VALID, &half);
+    Click({chkBold, chkRandomColor, chkAllMonitors, chkStartWindows, chkStartActive, chkPauseBusy, chkHideCapture,
+           chkSchedule});
+    EXPECT_FALSE(IsWindowEnabled(Item(dtpFrom)) || IsWindowEnabled(DayBox("Fr"))) << "off with the schedule";
     Type({{txtIntMin, "1.4"}, {txtIntMax, "3.5"}, {txtDuration, "300"}, {txtSizeMin, "25"}, {txtSizeMax, "35"},
           {txtNewMsg, "Third"}});
     Click({cmdAdd, cmdClrStop});
@@ -293,8 +316,9 @@ TEST_F(SettingsDialogTest, ShowsTheRecordCancelKeepsItAndSaveTakesEachControlBac
     EXPECT_NE(boxes[0].second.find("\r\n  Ctrl+V  (start)\r\n"), std::string::npos) << boxes[0].second;
     EXPECT_NE(savedBefore.find("StartKey=86"), std::string::npos) << savedBefore;
     // The typed numbers rounded half to even.
-    const Settings saved{1,    4,     300, "Liberation Mono", 25,          35,  true, RGB(10, 20, 30), false, 144, true,
-                         false, false, true, true,            MOD_CONTROL, 'V', 0,    0, {"First", "Second", "Third"}};
+    const Settings saved{1,     4,     300,  "Liberation Mono",     25,          35,  true, RGB(10, 20, 30), false, 144, true,
+                         false, false, true, true,                MOD_CONTROL, 'V', 0,    0, {"First", "Second", "Third"},
+                         false, TimeOfDay{7 * 60 + 30}, TimeOfDay{2 * 60}, DayBit(4) | DayBit(5)};
     EXPECT_EQ(std::tuple(IsWindow(dialog), gSettings, host.changes), std::tuple(FALSE, saved, 1));
 }
 
@@ -313,6 +337,10 @@ TEST_F(SettingsDialogTest, ARefusalNamesItsBoxFocusesItAndStoresNothingAndAnExit
         EXPECT_EQ(SendMessageA(Item(box), EM_GETSEL, 0, 0), selection) << message;
         Type({{box, valid}});
     }
+    // A schedule needs a day: the first day box gets the focus.
+    Click({chkSchedule, chkDay1, chkDay2, chkDay3, chkDay4, chkDay5, chkDay6, chkDay7});
+    EXPECT_EQ(Save(), (Boxes{{"Halcyra", "Choose at least one day for the schedule."}}));
+    EXPECT_TRUE(PumpUntil([&] { return GetFocus() == Item(chkDay1); }));
     EXPECT_EQ(std::tuple(gSettings, host.changes, ReadBytes(appData.OurFile())), std::tuple(before, 0, "<missing>"));
     frmFlash flash(GetModuleHandleA(nullptr));
     frmMain form(GetModuleHandleA(nullptr), flash);
