@@ -165,15 +165,19 @@ void FlashScheduler::FlashTimerTick()
 
 void FlashScheduler::ShowRandomMessage()
 {
-    const Settings& s = gSettings;
-    if (s.Messages.empty())
+    const std::vector<std::string>& messages = gSettings.Messages;
+    if (messages.empty())
         return;
     const double r = NextRandomFraction();
-    const auto index = static_cast<std::size_t>(std::floor(r * static_cast<double>(s.Messages.size())));
+    ShowMessage(messages[static_cast<std::size_t>(std::floor(r * static_cast<double>(messages.size())))]);
+}
+
+void FlashScheduler::ShowMessage(std::string sText)
+{
+    const Settings& s = gSettings;
     const int32_t size = RandInt(s.FontSizeMin, s.FontSizeMax);
     const int32_t colour = s.RandomColor ? RandomTextColor() : s.Color;
-    FlashCustom(s.Messages[index], s.FontName, size, s.Bold, colour, s.Opacity, s.AllMonitors,
-                s.DurationMs);
+    FlashCustom(std::move(sText), s.FontName, size, s.Bold, colour, s.Opacity, s.AllMonitors, s.DurationMs);
 }
 
 void FlashScheduler::FlashCustom(std::string sText, std::string sFont, int32_t lSize, bool bBold,
@@ -210,6 +214,12 @@ void FlashScheduler::QueueAction(int32_t lAction)
     host_.EnableActionTimer();
 }
 
+void FlashScheduler::QueueCommand(Command command)
+{
+    pendingCommands_.push_back(std::move(command));
+    host_.EnableActionTimer();
+}
+
 void FlashScheduler::ActionTimerTick()
 {
     host_.DisableActionTimer();
@@ -218,4 +228,30 @@ void FlashScheduler::ActionTimerTick()
         host_.ShowSettings();
     else if (action == ActionTrayMenu)
         host_.ShowTrayMenu();
+    // Each is taken off before it is performed: the tray menu above runs a loop of its own,
+    // in which more commands may arrive and this timer fire again.
+    while (!pendingCommands_.empty()) {
+        const Command command = std::move(pendingCommands_.front());
+        pendingCommands_.pop_front();
+        Perform(command);
+        if (command.Kind == CommandKind::Exit) {
+            pendingCommands_.clear();
+            return;
+        }
+    }
+}
+
+void FlashScheduler::Perform(const Command& command)
+{
+    switch (command.Kind) {
+    case CommandKind::Start: StartFlashing(); break;
+    case CommandKind::Stop: StopFlashing(); break;
+    case CommandKind::Toggle: ToggleFlashing(); break;
+    case CommandKind::Show: command.Text.empty() ? ShowRandomMessage() : ShowMessage(command.Text); break;
+    case CommandKind::Pause: PauseFor(std::chrono::minutes(command.Minutes)); break;
+    case CommandKind::Resume: Resume(); break;
+    case CommandKind::Settings: host_.ShowSettings(); break;
+    case CommandKind::Exit: host_.ExitApp(); break;
+    case CommandKind::Help: break;  // answered by the launch that was asked
+    }
 }

@@ -4,7 +4,10 @@
 #include <optional>
 #include <string>
 
+#include <deque>
+
 #include "app/ActiveHours.h"
+#include "app/Command.h"
 #include "flash/FrameGrid.h"
 
 // How long a queued tray request waits, so that it runs after the notification returns.
@@ -68,6 +71,7 @@ public:
     virtual void UpdateUI() = 0;
     virtual void ShowSettings() = 0;
     virtual void ShowTrayMenu() = 0;
+    virtual void ExitApp() = 0;
     // Asked only when a flash falls due; nothing when the system cannot tell.
     virtual std::optional<NotificationState> QueryNotificationState() = 0;
 
@@ -96,9 +100,13 @@ public:
     // worked out afresh.
     void ClockChanged();
     void ShowRandomMessage();
+    // A text of the caller's in the look of the settings, as a message of the list would be.
+    void ShowMessage(std::string sText);
     void FlashCustom(std::string sText, std::string sFont, int32_t lSize, bool bBold, int32_t lColor,
                      int32_t lOpacity, bool bAllMonitors, int32_t lDurationMs);
     void QueueAction(int32_t lAction);
+    // Performed in their order by the action timer, after the tray's request.
+    void QueueCommand(Command command);
 
     // Each may come early or late, or twice: it acts only on what has fallen due.
     void FlashTimerTick();
@@ -117,6 +125,7 @@ private:
     std::optional<std::chrono::sys_seconds> NextOpening(std::chrono::sys_seconds wall);
     void Quieten(Quiet why, std::optional<std::chrono::sys_seconds> until);
     void EnableWallTimer();
+    void Perform(const Command& command);
 
     SchedulerHost& host_;
     bool active_ = false;
@@ -127,4 +136,5 @@ private:
     FrameTiming timing_;
     Nanoseconds hideAt_{};
     int32_t pendingAction_ = ActionNone;
+    std::deque<Command> pendingCommands_;
 };

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/Utf.h"
+#include "settings/IniDocument.h"
+
 namespace {
 
 std::string_view TrimSpaces(std::string_view line)
@@ -38,7 +41,58 @@ std::vector<std::string> MessageLines(std::string_view text)
     return lines;
 }
 
+// A message holds what a value of the settings file reads back.
+constexpr std::size_t kLongestMessage = IniDocument::kMaxValueLength;
+
+// Where a message that a line of the text gives is longer than kLongestMessage: the line
+// runs from start to end in text, whose carriage returns do not count.
+std::optional<OverlongLine> Overlong(std::u16string_view text, std::size_t start, std::size_t end)
+{
+    std::size_t kept = 0;
+    std::size_t from = 0;
+    std::size_t lastWord = 0;  // kept units up to the last that is not a space
+    for (std::size_t i = start; i < end; ++i) {
+        if (text[i] == u'\r' || (kept == 0 && text[i] == u' '))
+            continue;
+        if (++kept == kLongestMessage + 1)
+            from = i;
+        if (text[i] != u' ')
+            lastWord = kept;
+    }
+    if (lastWord <= kLongestMessage)
+        return std::nullopt;
+    // A character in two units that straddles the limit is selected whole.
+    if (from > start && text[from] >= 0xDC00 && text[from] <= 0xDFFF)
+        --from;
+    return OverlongLine{0, from, end};
+}
+
 }  // namespace
+
+std::optional<OverlongLine> FindOverlongLine(std::string_view text, bool firstLineOnly)
+{
+    const std::u16string units = Utf16FromUtf8(text);
+    std::size_t number = 1;
+    for (std::size_t start = 0; start <= units.size(); ++number) {
+        const std::size_t end = std::min(units.find(u'\n', start), units.size());
+        if (std::optional<OverlongLine> line = Overlong(units, start, end)) {
+            line->number = number;
+            return line;
+        }
+        if (firstLineOnly)
+            break;
+        start = end + 1;
+    }
+    return std::nullopt;
+}
+
+std::string OverlongText(const OverlongLine& line, bool nameLine)
+{
+    std::string text = "A message can hold at most " + std::to_string(kLongestMessage) + " characters.";
+    if (nameLine)
+        text += "\r\nLine " + std::to_string(line.number) + " is too long.";
+    return text;
+}
 
 MessageList::MessageList(std::vector<std::string> entries) : entries_(std::move(entries)) {}
 

@@ -5,6 +5,24 @@
 #include <string_view>
 #include <vector>
 
+// The first line of the editor's text that is longer than a message can be: its number,
+// counted from 1, and where its characters beyond the limit begin and end in the text, in
+// UTF-16 units, as the editor selects them.
+struct OverlongLine {
+    std::size_t number = 0;
+    std::size_t from = 0;
+    std::size_t to = 0;
+
+    bool operator==(const OverlongLine&) const = default;
+};
+
+// Looks at each line as Add takes it (carriage returns removed, spaces trimmed), or only at
+// the first, as Update takes it.
+std::optional<OverlongLine> FindOverlongLine(std::string_view text, bool firstLineOnly);
+
+// The refusal's text, naming the line when the text holds several.
+std::string OverlongText(const OverlongLine& line, bool nameLine);
+
 // The dialog's working copy of the message list, with at most one selected entry.
 // The operations tell the caller what changed so that a list control can follow
 // without being refilled.

@@ -26,3 +26,9 @@ std::optional<SaveFailure> CheckSchedule(bool useSchedule, int32_t days)
         return SaveFailure{chkDay1, false, "Choose at least one day for the schedule."};
     return std::nullopt;
 }
+
+std::string UnsavedText(std::string_view where, std::string_view reason)
+{
+    return std::string("Your settings could not be saved to\r\n").append(where).append("\r\n\r\n").append(reason) +
+           "\r\n\r\nThey stay in effect until Halcyra exits.";
+}

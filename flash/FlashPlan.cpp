@@ -11,7 +11,6 @@ namespace {
 
 constexpr int32_t BoldWeight = 700;
 constexpr int32_t NormalWeight = 400;
-constexpr int32_t Margin = 4;
 constexpr std::size_t FaceNameLimit = 31;  // the 32nd unit stays the terminator
 
 constexpr int32_t SmXVirtualScreen = 76;
@@ -89,7 +88,7 @@ uint32_t CaptureAffinity(bool hideFromCapture)
 
 FlashSize FlashWindowSize(int32_t cx, int32_t cy)
 {
-    return {ToInt32(int64_t{cx} + 2 * Margin), ToInt32(int64_t{cy} + 2 * Margin)};
+    return {ToInt32(int64_t{cx} + 2 * kFlashMargin), ToInt32(int64_t{cy} + 2 * kFlashMargin)};
 }
 
 FlashArea FlashAreaFromMetrics(bool bAllMonitors, const SystemMetric& metric)

@@ -47,7 +47,10 @@ struct FlashSize {
     bool operator==(const FlashSize&) const = default;
 };
 
-// The window around a text of extent (cx, cy): a 4-pixel margin on every side.
+// The text stands this far in from every side of its window.
+inline constexpr int32_t kFlashMargin = 4;
+
+// The window around a text of extent (cx, cy).
 FlashSize FlashWindowSize(int32_t cx, int32_t cy);
 
 struct FlashArea {

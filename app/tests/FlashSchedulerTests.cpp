@@ -51,6 +51,7 @@ protected:
     void UpdateUI() override { calls.push_back("UpdateUI"); }
     void ShowSettings() override { calls.push_back("ShowSettings"); }
     void ShowTrayMenu() override { calls.push_back("ShowTrayMenu"); }
+    void ExitApp() override { calls.push_back("ExitApp"); }
     std::optional<NotificationState> QueryNotificationState() override
     {
         calls.push_back("Query");
@@ -207,4 +208,21 @@ TEST_F(FlashSchedulerTest, OutsideTheHoursNothingFallsDueUntilTheyBeginAndAPause
     scheduler.StopFlashing();
     scheduler.PauseFor(1h);
     EXPECT_EQ(scheduler.Status(), (Status{false}));
+}
+
+TEST_F(FlashSchedulerTest, CommandsFromOutsideArePerformedInTheirOrderByTheActionTimerAndNoneAfterExit)
+{
+    grid.blank.reset();
+    gSettings.FontSizeMin = gSettings.FontSizeMax = 30;
+    for (const Command& command : {Command{CommandKind::Start}, Command{CommandKind::Show, 0, "hello"},
+                                   Command{CommandKind::Pause, 15}, Command{CommandKind::Settings},
+                                   Command{CommandKind::Exit}, Command{CommandKind::Stop}})
+        scheduler.QueueCommand(command);
+    EXPECT_EQ(calls, Calls(6, "EnableAction")) << "nothing performed inside the message that brought them";
+    calls.clear();
+    const ScriptedRandom draws{0.f, 0.f};  // the pause between flashes, the size
+    scheduler.ActionTimerTick();
+    EXPECT_EQ(calls, (Calls{"DisableAction", "EnableFlash 5000", "UpdateUI", "hello|Arial|30|1|16777215|230|1", "Show",
+                            "Frame 1100", "EnableFlash 900000", "UpdateUI", "ShowSettings", "ExitApp"}));
+    EXPECT_EQ(scheduler.Status(), (SchedulerStatus{true, Quiet::Paused, floor<seconds>(wall) + 15min}));
 }

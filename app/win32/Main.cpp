@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "app/win32/CommandLine.h"
 #include "app/win32/frmMain.h"
 #include "dialog/win32/frmSettings.h"
 #include "flash/win32/frmFlash.h"
@@ -29,11 +30,29 @@ void RunUntilTheLastWindowIsGone()
     }
 }
 
-void Main(HINSTANCE instance)
+// Exit codes of a launch: done; a command the running instance did not take; a command line
+// that was not understood.
+constexpr int kDone = 0;
+constexpr int kNotTaken = 1;
+constexpr int kNotUnderstood = 2;
+
+int Main(HINSTANCE instance)
 {
+    const std::variant<std::monostate, Command, CommandRefusal> parsed = ParseCommandLine(CommandLineArguments());
+    if (const auto* refusal = std::get_if<CommandRefusal>(&parsed)) {
+        ShowCommandList(refusal);
+        return kNotUnderstood;
+    }
+    const Command* command = std::get_if<Command>(&parsed);
+    if (command && command->Kind == CommandKind::Help) {
+        ShowCommandList(nullptr);
+        return kDone;
+    }
     const SingleInstance single;
     if (single.AnotherIsRunning())
-        return;
+        return !command || SendToRunningInstance(*command) ? kDone : kNotTaken;
+    if (command && command->Kind == CommandKind::Exit)
+        return kDone;
 
     SeedFromTimeOfDay();
     LoadSettings();
@@ -44,8 +63,11 @@ void Main(HINSTANCE instance)
     frmMain form(instance, flash);
     if (gSettings.StartActive)
         form.StartFlashing();
+    if (command)
+        form.QueueCommand(*command);
 
     RunUntilTheLastWindowIsGone();
+    return kDone;
 }
 
 }  // namespace
@@ -54,8 +76,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     // Every failure of the program is silent; one that no handler caught ends it quietly.
     try {
-        Main(instance);
+        return Main(instance);
     } catch (...) {
     }
-    return 0;
+    return kDone;
 }

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr char ClassName[] = "HalcyraMain";
 
 enum Timer : UINT_PTR { tmrFlash = 1, tmrAction };
 // Posted by the frame timer's thread when a moment within a frame has come.
@@ -33,10 +32,10 @@ frmMain* MainForm()
 frmMain::frmMain(HINSTANCE module, frmFlash& flash, MainFormCalls calls) : flash_(flash), calls_(calls)
 {
     instance = this;
-    const Class windowClass{.name = ClassName,
+    const Class windowClass{.name = kMainWindowClass,
                             .icon = LoadProgramIcon(module, GetSystemMetrics(SM_CXICON), LR_SHARED),
                             .smallIcon = LoadProgramIcon(module, GetSystemMetrics(SM_CXSMICON), LR_SHARED)};
-    Create(module, windowClass, 0, "Halcyra", WS_OVERLAPPEDWINDOW,
+    Create(module, windowClass, 0, kMainWindowTitle, WS_OVERLAPPEDWINDOW,
            RECT{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT});
     Form_Load();
 }
@@ -56,6 +55,8 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case kFrameTimerMessage:
         scheduler_.FrameTimerTick();
         return 0;
+    case WM_COPYDATA:
+        return OnCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_TIMECHANGE:
         scheduler_.ClockChanged();
         return 0;
@@ -164,6 +165,23 @@ void frmMain::StopFlashing()
 void frmMain::ToggleFlashing()
 {
     scheduler_.ToggleFlashing();
+}
+
+bool frmMain::OnCopyData(const COPYDATASTRUCT& data)
+{
+    if (data.dwData != CommandRecordTag || (data.cbData > 0 && !data.lpData))
+        return false;
+    const auto* bytes = static_cast<const unsigned char*>(data.lpData);
+    std::optional<Command> command = DecodeCommand(std::span(bytes, data.cbData));
+    if (!command)
+        return false;
+    QueueCommand(std::move(*command));
+    return true;
+}
+
+void frmMain::QueueCommand(Command command)
+{
+    scheduler_.QueueCommand(std::move(command));
 }
 
 void frmMain::PauseFor(std::chrono::minutes length)

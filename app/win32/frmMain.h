@@ -21,6 +21,10 @@
 
 class frmFlash;
 
+// The main window's class and title, by which a second launch finds the running instance.
+inline constexpr char kMainWindowClass[] = "HalcyraMain";
+inline constexpr char kMainWindowTitle[] = "Halcyra";
+
 // What the main form asks of the system: its own calls but in tests.
 struct MainFormCalls {
     using NotificationQuery = HRESULT(WINAPI*)(QUERY_USER_NOTIFICATION_STATE* state);
@@ -51,7 +55,10 @@ public:
     void ShowRandomMessage();
     void FlashCustom(std::string sText, std::string sFont, int32_t lSize, bool bBold, int32_t lColor,
                      int32_t lOpacity, bool bAllMonitors, int32_t lDurationMs) override;
-    void ExitApp();
+    void ExitApp() override;
+    // A command from the command line of this launch or of a later one; performed after the
+    // message that brought it has returned.
+    void QueueCommand(Command command);
 
     HWND HotkeyWindow() const override;
     FrameGrid ReadFrameGrid() override;
@@ -61,6 +68,8 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Destroyed() override;
     void Form_Load();
+    // A command record handed over by a later launch; false when it is not one.
+    bool OnCopyData(const COPYDATASTRUCT& data);
     void Form_Unload();
     void StopTimers();
     void OnTimer(UINT_PTR timer);

@@ -64,6 +64,21 @@ TEST(DurationNote, NamesTheFramesOfAWholeNumberThatSaveAcceptsAndOtherwiseGivesT
         EXPECT_EQ(DurationNoteText(c.text, c.period), c.note) << c.text;
 }
 
+TEST(MessageList, FindsTheFirstLineLongerThanAMessageCanHoldAndWhereTheEditorSelectsWhatIsTooMuch)
+{
+    const std::string fits(4095, 'x');
+    const struct { std::string text; bool firstOnly; std::optional<OverlongLine> line; } cases[] = {
+        {"  " + fits + "  \r\n", false, std::nullopt},
+        {fits + "y", false, OverlongLine{1, 4095, 4096}},
+        // Carriage returns and leading spaces do not count; the selection runs to the line's end.
+        {"a\r\n  " + fits + "\ryz\r\nb", false, OverlongLine{2, 4101, 4104}},
+        {"a\n" + fits + "y", true, std::nullopt},
+        {fits.substr(1) + "\xF0\x9F\x98\x80", false, OverlongLine{1, 4094, 4096}}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FindOverlongLine(c.text, c.firstOnly), c.line) << c.text.size();
+    EXPECT_EQ(OverlongText({12, 0, 0}, true), "A message can hold at most 4095 characters.\r\nLine 12 is too long.");
+}
+
 TEST(MessageList, AddsNonBlankLinesTrimmedOfSpacesUpdatesFromTheFirstAndRemovingSelectsTheNextOrTheNewLast)
 {
     MessageList list({"a"});

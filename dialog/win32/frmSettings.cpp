@@ -11,6 +11,7 @@
 #include "platform/win32/Controls.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/ProgramIcon.h"
+#include "platform/win32/Text.h"
 #include "settings/Settings.h"
 #include "settings/StartWithWindows.h"
 #include "settings/modSettings.h"
@@ -210,10 +211,19 @@ void frmSettings::cmdSave_Click()
         return;
     }
     gSettings = edited;
-    SaveSettings();
-    ApplyStartWithWindows(gSettings.StartWithWindows);
+    ReportUnsaved(SaveSettings(), SettingsFilePath());
+    ReportUnsaved(ApplyStartWithWindows(gSettings.StartWithWindows), std::string("HKEY_CURRENT_USER\\") + kRunKey);
+    if (!Handle())  // the program exited while a box was open
+        return;
     host_.SettingsChanged();
     Destroy();
+}
+
+// What could not be stored is still applied: the user learns that it will not last.
+void frmSettings::ReportUnsaved(uint32_t error, const std::string& where)
+{
+    if (error != ERROR_SUCCESS && Handle())
+        ShowWarning(Handle(), UnsavedText(where, SystemErrorText(error)));
 }
 
 void frmSettings::ShowRefusal(const SaveFailure& failure)

@@ -58,6 +58,7 @@ private:
     void Form_Unload();
     void cmdSave_Click();
     void ShowRefusal(const SaveFailure& failure);
+    void ReportUnsaved(uint32_t error, const std::string& where);
     Settings EditedSettings(Settings checked) const;
     void cmdCancel_Click();
     void UpdateDurationNote();
@@ -70,6 +71,7 @@ private:
     void lstMessages_Click();
     LRESULT lstMessages_KeyDown(int key);
     void ShowSelected();
+    bool RefusedOverlong(const std::string& text, bool firstLineOnly);
 
     // frmSettingsLook.cpp
     void FillFonts();

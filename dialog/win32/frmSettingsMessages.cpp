@@ -60,8 +60,11 @@ void frmSettings::FillMessages()
 
 void frmSettings::cmdAdd_Click()
 {
+    const std::string text = TextOf(txtNewMsg);
+    if (RefusedOverlong(text, false))
+        return;
     const std::size_t before = messages_.Entries().size();
-    messages_.Add(TextOf(txtNewMsg));
+    messages_.Add(text);
     AppendEntries(Control(lstMessages), std::span(messages_.Entries()).subspan(before));
     SetText(txtNewMsg, "");
     SetFocus(Control(txtNewMsg));
@@ -69,7 +72,8 @@ void frmSettings::cmdAdd_Click()
 
 void frmSettings::cmdUpdate_Click()
 {
-    if (!messages_.Update(TextOf(txtNewMsg)))
+    const std::string text = TextOf(txtNewMsg);
+    if (!messages_.Selected() || RefusedOverlong(text, true) || !messages_.Update(text))
         return;
     const std::size_t position = *messages_.Selected();
     const HWND list = Control(lstMessages);
@@ -108,6 +112,22 @@ LRESULT frmSettings::lstMessages_KeyDown(int key)
         return -1;
     cmdRemove_Click();
     return -2;
+}
+
+// A message longer than the settings file keeps would be cut on the next start: refused,
+// with the editor's text kept and what is too much selected.
+bool frmSettings::RefusedOverlong(const std::string& text, bool firstLineOnly)
+{
+    const std::optional<OverlongLine> line = FindOverlongLine(text, firstLineOnly);
+    if (!line)
+        return false;
+    const bool nameLine = !firstLineOnly && text.find('\n') != std::string::npos;
+    ShowRefusal(SaveFailure{txtNewMsg, false, OverlongText(*line, nameLine)});
+    if (Handle()) {
+        SendMessageW(Control(txtNewMsg), EM_SETSEL, line->from, static_cast<LPARAM>(line->to));
+        SendMessageW(Control(txtNewMsg), EM_SCROLLCARET, 0, 0);
+    }
+    return true;
 }
 
 void frmSettings::ShowSelected()

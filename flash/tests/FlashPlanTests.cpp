@@ -1,4 +1,5 @@
 #include "flash/FlashPlan.h"
+#include "flash/TextLayout.h"
 
 #include "tests/support/ScriptedRandom.h"
 
@@ -57,4 +58,40 @@ TEST(FlashPlan, TextOnAMonitorOfAnotherDpiIsMadeForItAndKeptInsideItWithoutAnoth
     // Without a font there is nothing to place, and nothing is drawn.
     EXPECT_EQ(PlaceOnMonitors(desktop, monitors, 96, [](int32_t, const FlashSize&) { return std::nullopt; }),
               std::nullopt);
+}
+
+// A font whose every unit is as wide as its size in points, and whose lines are twice as tall.
+struct EvenMetrics final : TextMetrics {
+    std::vector<int32_t> Extents(std::u16string_view text) override
+    {
+        std::vector<int32_t> extents(text.size());
+        for (std::size_t i = 0; i < extents.size(); ++i)
+            extents[i] = static_cast<int32_t>(i + 1) * points;
+        return extents;
+    }
+    int32_t Width(std::u16string_view run) override { return static_cast<int32_t>(run.size()) * points; }
+    int32_t LineHeight() override { return 2 * points; }
+    int32_t points = 0;
+};
+
+TEST(TextLayout, OneLineAsItIsElseBrokenAtSpacesOrInsideAWordTooLongAndSmallerUntilTheLinesFitButNotBelowSix)
+{
+    EvenMetrics metrics;
+    const MetricsAt at = [&](int32_t points) -> TextMetrics& {
+        metrics.points = points;
+        return metrics;
+    };
+    const auto xs = [](std::size_t count) { return std::u16string(count, u'x'); };
+    using Lines = std::vector<std::u16string>;
+    // Bounds with room for 200 x 100 pixels inside the margins: 20 units a line at 10 points, 5 lines.
+    const struct { std::u16string text; TextLayout layout; } cases[] = {
+        {u"Exactly twenty units", {10, {u"Exactly twenty units"}, {208, 28}}},
+        {u"  Breathe in,  breathe out, and smile  ", {10, {u"Breathe in,  breathe", u"out, and smile"}, {208, 48}}},
+        {u"ab " + xs(45), {10, {u"ab", xs(20), xs(20), xs(5)}, {208, 88}}},
+        {xs(19) + u"\U0001F600", {10, {xs(19), u"\U0001F600"}, {198, 48}}},
+        // Six lines at 10 points, six at 9, five at 8; and at 6, however many it takes.
+        {xs(120), {8, {xs(25), xs(25), xs(25), xs(25), xs(20)}, {208, 88}}},
+        {xs(400), {6, [&] { Lines lines(12, xs(33)); lines.push_back(xs(4)); return lines; }(), {206, 164}}}};
+    for (const auto& c : cases)
+        EXPECT_EQ(LayOutText(c.text, 10, {208, 108}, at), c.layout) << c.text.size();
 }

@@ -1,15 +1,12 @@
 #include "flash/win32/frmFlash.h"
 
-#include "flash/win32/FlashImage.h"
 #include "flash/FlashPlan.h"
+#include "flash/win32/FlashImage.h"
+#include "flash/win32/FlashText.h"
 #include "platform/win32/GdiScopes.h"
-#include "platform/win32/Handles.h"
-#include "platform/win32/Text.h"
 #include "settings/Settings.h"
 
 #include <algorithm>
-#include <climits>
-#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -17,40 +14,6 @@ namespace {
 
 constexpr char ClassName[] = "HalcyraFlash";
 constexpr LONG FlashExStyles = WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_LAYERED | WS_EX_NOACTIVATE;
-constexpr int TextInset = 4;
-
-LOGFONTW ToLogFont(const FlashFont& font)
-{
-    LOGFONTW description{};
-    description.lfHeight = font.Height;
-    description.lfWeight = font.Weight;
-    description.lfCharSet = font.CharSet;
-    description.lfQuality = font.Quality;
-    std::memcpy(description.lfFaceName, font.FaceName.data(), sizeof(description.lfFaceName));
-    return description;
-}
-
-// The text APIs take an int count; a longer text is cut rather than wrapped negative.
-int TextLength(const std::wstring& text)
-{
-    return static_cast<int>(std::min<std::size_t>(text.size(), INT_MAX));
-}
-
-SIZE MeasureText(HDC dc, HFONT font, const std::wstring& text)
-{
-    SIZE extent{0, 0};
-    const ScopedSelection selected(dc, font);
-    GetTextExtentPoint32W(dc, text.c_str(), TextLength(text), &extent);
-    return extent;
-}
-
-void DrawFlashText(HDC dc, HFONT font, const std::wstring& text, int32_t color)
-{
-    const ScopedSelection selected(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, static_cast<COLORREF>(color));
-    TextOutW(dc, TextInset, TextInset, text.c_str(), TextLength(text));
-}
 
 // Every monitor of the virtual desktop, the primary one first.
 std::vector<MonitorArea> Monitors(MonitorDpiQuery query)
@@ -63,7 +26,8 @@ std::vector<MonitorArea> Monitors(MonitorDpiQuery query)
             reinterpret_cast<decltype(found)*>(list)->emplace_back(monitor, info);
         return TRUE;
     }, reinterpret_cast<LPARAM>(&found));
-    std::stable_partition(found.begin(), found.end(), [](const auto& m) { return m.second.dwFlags & MONITORINFOF_PRIMARY; });
+    std::stable_partition(found.begin(), found.end(),
+                          [](const auto& m) { return (m.second.dwFlags & MONITORINFOF_PRIMARY) != 0; });
     std::vector<MonitorArea> monitors;
     for (const auto& [monitor, info] : found) {
         const RECT& r = info.rcMonitor;
@@ -73,49 +37,21 @@ std::vector<MonitorArea> Monitors(MonitorDpiQuery query)
     return monitors;
 }
 
-// The text in its font, made for whichever DPI the placement asks for last.
-class FlashText {
-public:
-    FlashText(HDC dc, const std::string& sText, const std::string& sFont, int32_t lSize, bool bBold)
-        : dc_(dc), text_(Wide(sText)), face_(sFont), size_(lSize), bold_(bBold)
-    {
-    }
-
-    std::optional<FlashSize> LayOut(int32_t dpi, const FlashSize&)
-    {
-        const LOGFONTW description = ToLogFont(DescribeFlashFont(face_, size_, bold_, dpi));
-        font_.reset(CreateFontIndirectW(&description));
-        if (!font_)
-            return std::nullopt;
-        const SIZE extent = MeasureText(dc_, font_.get(), text_);
-        return FlashWindowSize(extent.cx, extent.cy);
-    }
-
-    void Draw(int32_t color) const { DrawFlashText(dc_, font_.get(), text_, color); }
-
-private:
-    HDC dc_;
-    std::wstring text_;
-    const std::string& face_;
-    int32_t size_;
-    bool bold_;
-    UniqueFont font_;
-};
-
 // Everything before the window becomes visible: font, measuring, placement and drawing,
 // all while the window is hidden. The font is deleted on return, before the window shows.
-std::optional<RECT> DrawHidden(HWND window, FlashImage& image, MonitorDpiQuery query, const std::string& sText,
+std::optional<RECT> DrawHidden(HWND window, FlashImage& image, const FlashCalls& calls, const std::string& sText,
                                const std::string& sFont, int32_t lSize, bool bBold, int32_t color, bool bAllMonitors)
 {
     FlashText text(image.DC(), sText, sFont, lSize, bBold);
-    const FlashArea area = FlashAreaFromMetrics(bAllMonitors, [](int32_t index) { return GetSystemMetrics(index); });
-    const std::vector<MonitorArea> monitors = Monitors(query);
+    const FlashArea area = FlashAreaFromMetrics(bAllMonitors, [&](int32_t index) { return calls.systemMetric(index); });
+    const std::vector<MonitorArea> monitors = Monitors(calls.monitorDpi);
     const int32_t primaryDpi = monitors.empty() ? static_cast<int32_t>(SystemDpi()) : monitors.front().Dpi;
     const std::optional<FlashPlacement> placed = PlaceOnMonitors(
         area, monitors, primaryDpi, [&](int32_t dpi, const FlashSize& bounds) { return text.LayOut(dpi, bounds); });
     if (!placed)
         return std::nullopt;
-    const auto [at, size, dpi] = *placed;
+    const FlashPoint at = placed->At;
+    const FlashSize size = placed->Size;
     ShowWindow(window, SW_HIDE);
     MoveWindow(window, at.X, at.Y, size.Width, size.Height, FALSE);
     image.Clear();
@@ -162,7 +98,7 @@ bool frmFlash::PrepareText(std::string sText, std::string sFont, int32_t lSize, 
     const int32_t color = FlashTextColor(lColor);
     const int32_t alpha = FlashAlpha(lOpacity);
     const std::optional<RECT> placed =
-        DrawHidden(Handle(), *image_, calls_.monitorDpi, sText, sFont, lSize, bBold, color, bAllMonitors);
+        DrawHidden(Handle(), *image_, calls_, sText, sFont, lSize, bBold, color, bAllMonitors);
     if (!placed)
         return false;
     drawnAt_ = *placed;

@@ -16,6 +16,9 @@ struct FlashCalls {
     using SetAffinity = BOOL(WINAPI*)(HWND window, DWORD affinity);
     SetAffinity setAffinity = &SetWindowDisplayAffinity;
     MonitorDpiQuery monitorDpi = SystemMonitorDpiQuery();
+    // The screen's and the virtual desktop's sizes: GetSystemMetrics.
+    using SystemMetric = int(WINAPI*)(int index);
+    SystemMetric systemMetric = &GetSystemMetrics;
 };
 
 // The borderless, layered, topmost, click-through window on which messages appear.

@@ -65,6 +65,12 @@ NoRepair=0x1
 VALUES
 check "the installer writes no settings and no Run value" same "$(ls "$settings_dir_u" 2>/dev/null)$(run_value)" ""
 
+echo "== update over a portable copy's settings"
+printf 'kept' > "$install_dir_u/settings.ini"
+check "the installer exits with 0 again" timeout 120 wine "$setup" /S
+check "the settings beside the exe are kept" same "$(cat "$install_dir_u/settings.ini")" "kept"
+rm -f "$install_dir_u/settings.ini"
+
 echo "== first start of the installed program"
 # Output to /dev/null: a program that outlived the test must not hold CTest's output open.
 timeout 300 wine "$install_dir\\halcyra.exe" >/dev/null 2>&1 &

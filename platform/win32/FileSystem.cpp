@@ -44,10 +44,12 @@ bool WriteAll(HANDLE file, std::string_view bytes)
     return true;
 }
 
-bool WriteNewFile(const std::string& path, std::string_view bytes)
+DWORD WriteNewFile(const std::string& path, std::string_view bytes)
 {
     const UniqueKernelHandle file = OpenFile(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
-    return file && WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
+    if (!file || !WriteAll(file.get(), bytes) || !FlushFileBuffers(file.get()))
+        return GetLastError();
+    return ERROR_SUCCESS;
 }
 
 }  // namespace
@@ -64,40 +66,47 @@ bool FolderFound(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & kHiddenOrSystem);
 }
 
-std::optional<std::string> ReadFileBytes(const std::string& path)
+std::optional<std::string> ReadFileBytes(const std::string& path, DWORD& error)
 {
+    error = ERROR_SUCCESS;
+    const auto failed = [&](DWORD why) -> std::optional<std::string> {
+        error = why;
+        return std::nullopt;
+    };
     const UniqueKernelHandle file =
         OpenFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
     if (!file) {
-        const DWORD error = GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
-            return std::string();
-        return std::nullopt;
+        const DWORD why = GetLastError();
+        return why == ERROR_FILE_NOT_FOUND || why == ERROR_PATH_NOT_FOUND ? std::string() : failed(why);
     }
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size))
-        return std::nullopt;
+        return failed(GetLastError());
     std::string bytes;
     try {
         bytes.resize(static_cast<std::size_t>(size.QuadPart));
     } catch (const std::exception&) {
-        return std::nullopt;  // larger than this process can hold
+        return failed(ERROR_NOT_ENOUGH_MEMORY);  // larger than this process can hold
     }
-    if (static_cast<unsigned long long>(size.QuadPart) != bytes.size() || !ReadAll(file.get(), bytes))
-        return std::nullopt;
+    if (static_cast<unsigned long long>(size.QuadPart) != bytes.size())
+        return failed(ERROR_NOT_ENOUGH_MEMORY);
+    if (!ReadAll(file.get(), bytes))
+        return failed(GetLastError());
     return bytes;
 }
 
-bool ReplaceFileBytes(const std::string& path, std::string_view bytes)
+DWORD ReplaceFileBytes(const std::string& path, std::string_view bytes)
 {
     // Windows refuses to move anything over a read-only file; Wine does not, so ask.
     const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        return false;
+        return ERROR_ACCESS_DENIED;
     const std::string temporary = path + ".tmp";
-    if (WriteNewFile(temporary, bytes) &&
-        MoveFileExW(Wide(temporary).c_str(), Wide(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
-    DeleteFileW(Wide(temporary).c_str());
-    return false;
+    DWORD error = WriteNewFile(temporary, bytes);
+    if (error == ERROR_SUCCESS &&
+        !MoveFileExW(Wide(temporary).c_str(), Wide(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        error = GetLastError();
+    if (error != ERROR_SUCCESS)
+        DeleteFileW(Wide(temporary).c_str());
+    return error;
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/Utf.h"
+#include "platform/win32/Handles.h"
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t));
 
@@ -15,6 +16,18 @@ std::wstring Wide(std::string_view utf8)
 std::string Utf8(std::wstring_view wide)
 {
     return Utf8FromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(wide.data()), wide.size()));
+}
+
+std::string SystemErrorText(unsigned long error)
+{
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS |
+                                            FORMAT_MESSAGE_ALLOCATE_BUFFER,
+                                        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    const UniqueLocalMemory owner(text);
+    std::wstring_view words(text ? text : L"", length);
+    words = words.substr(0, words.find_last_not_of(L" \r\n") + 1);
+    return words.empty() ? "Error " + std::to_string(error) : Utf8(words);
 }
 
 std::string Utf8FromAnsi(std::string_view ansi)

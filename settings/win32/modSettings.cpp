@@ -16,9 +16,9 @@ namespace {
 const AnsiCodePage kSystemCodePage{&Utf8FromAnsi, &AnsiFromUtf8};
 
 // The settings file as it stands: empty when there is none, nothing when it cannot be read.
-std::optional<IniDocument> ReadSettingsDocument()
+std::optional<IniDocument> ReadSettingsDocument(DWORD& error)
 {
-    const std::optional<std::string> bytes = ReadFileBytes(SettingsFilePath());
+    const std::optional<std::string> bytes = ReadFileBytes(SettingsFilePath(), error);
     if (!bytes)
         return std::nullopt;
     return IniDocument::Parse(DecodeFileText(*bytes, kSystemCodePage));
@@ -34,29 +34,42 @@ void LoadSettings()
         SaveSettings();
         return;
     }
-    gSettings = ReadSettings(ReadSettingsDocument().value_or(IniDocument{}));
+    DWORD unreadable = ERROR_SUCCESS;
+    gSettings = ReadSettings(ReadSettingsDocument(unreadable).value_or(IniDocument{}));
 }
 
-void SaveSettings()
+uint32_t SaveSettings()
 {
     EnsureSettingsFolder();
     // A file that exists but cannot be read is left alone rather than replaced by one
     // without the sections and keys it holds.
-    std::optional<IniDocument> file = ReadSettingsDocument();
+    DWORD error = ERROR_SUCCESS;
+    std::optional<IniDocument> file = ReadSettingsDocument(error);
     if (!file)
-        return;
+        return error;
     WriteSettings(gSettings, *file);
-    ReplaceFileBytes(SettingsFilePath(), EncodeFileText(file->Serialise(), kSystemCodePage));
+    return ReplaceFileBytes(SettingsFilePath(), EncodeFileText(file->Serialise(), kSystemCodePage));
 }
+
+namespace {
+
+// Worked out afresh at every call, as the environment and the files stand then.
+SettingsLocation Location()
+{
+    const std::string exe = ModuleFileName();
+    return SettingsLocationFor(EnvironmentVariable("APPDATA"), exe, FileFound(PortableSettingsFileFor(exe)));
+}
+
+}  // namespace
 
 std::string SettingsFolder()
 {
-    return SettingsFolderFor(EnvironmentVariable("APPDATA"), ModuleFileName());
+    return Location().folder;
 }
 
 std::string SettingsFilePath()
 {
-    return SettingsFileIn(SettingsFolder());
+    return Location().file;
 }
 
 void EnsureSettingsFolder()
@@ -68,11 +81,10 @@ void EnsureSettingsFolder()
 
 void MigrateLegacySettings()
 {
-    const std::string target = SettingsFilePath();
-    if (FileFound(target))
-        return;
-    const std::string legacy = LegacySettingsFileFor(EnvironmentVariable("APPDATA"));
-    if (!FileFound(legacy))
+    const SettingsLocation location = Location();
+    const std::string& target = location.file;
+    const std::string& legacy = location.legacyFile;
+    if (FileFound(target) || legacy.empty() || !FileFound(legacy))
         return;
     EnsureSettingsFolder();
     // Never over a file of ours, even one too hidden to be found above.

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 using std::chrono::milliseconds;
 using std::chrono::nanoseconds;
@@ -56,6 +57,17 @@ TEST(MainForm, LeavesTheBusyUserAndCapturesAloneKeepsItsTrayIconAndLeavesASecond
     gSettings.HideFromCapture = true;
     form->SettingsChanged();
     EXPECT_EQ(affinities, (std::vector<DWORD>{WDA_EXCLUDEFROMCAPTURE, WDA_NONE, WDA_EXCLUDEFROMCAPTURE}));
+    // A later launch's record is taken, and performed once the message that brought it has
+    // returned; a record of another kind, or cut short, is refused.
+    const auto hand = [&](uintptr_t tag, std::vector<unsigned char> record) {
+        COPYDATASTRUCT data{tag, static_cast<DWORD>(record.size()), record.data()};
+        return SendMessageW(form->Handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+    };
+    const std::vector<unsigned char> stop = EncodeCommand({CommandKind::Stop});
+    EXPECT_EQ(hand(CommandRecordTag + 1, stop), FALSE);
+    EXPECT_EQ(hand(CommandRecordTag, std::vector(stop.begin(), stop.end() - 1)), FALSE);
+    EXPECT_EQ(std::pair(hand(CommandRecordTag, stop), form->IsActive()), std::pair(LRESULT{TRUE}, true));
+    EXPECT_TRUE(PumpUntil([&] { return !form->IsActive(); }));
     // A shell that forgot the icon gets it again with the next tip.
     NOTIFYICONDATAW record = form->Tray().Record();
     ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &record));
@@ -151,7 +163,7 @@ TEST(MainForm, ShowsAFlashMidFrameForWholeFramesOrAtOnceWithoutAPhaseAndItsTrayI
         EXPECT_TRUE(intoFrame > p / 2 - std::chrono::microseconds(500) && intoFrame < p / 2 + milliseconds(5))
             << (moment == shown ? "shown " : "hidden ") << intoFrame.count() << " ns into its frame";
     }
-    EXPECT_EQ(std::chrono::round<milliseconds>(hidden - shown) / p, 3) << "three whole frames";
+    EXPECT_EQ(std::lround(std::chrono::duration<double>(hidden - shown) / p), 3) << "three whole frames";
     // Composition off: the display's rate, 50 Hz, or 60 Hz when it reports none; shown at once,
     // as soon as it is drawn.
     timingAnswer = E_FAIL;

@@ -384,7 +384,31 @@ TEST_F(SettingsDialogTest, TheMessageEditorAddsUpdatesAndRemovesAndAnEmptiedList
         Click({cmdRemove});
     }
     EXPECT_EQ(Text(txtNewMsg), "") << "the only entry removed";
+    // A message longer than the file keeps is refused, its text kept and what is too much selected.
+    const std::string tooLong(4096, 'x'), holds = "A message can hold at most 4095 characters.";
+    for (const auto& [typed, box, selection] : {std::tuple{tooLong, holds, MAKELONG(4095, 4096)},
+                                                {"ok\r\n" + tooLong, holds + "\r\nLine 2 is too long.", MAKELONG(4099, 4100)}}) {
+        Type({{txtNewMsg, typed}});
+        EXPECT_EQ(Answering([&] { Click({cmdAdd}); }), (Boxes{{"Halcyra", box}}));
+        EXPECT_EQ(std::tuple(Text(txtNewMsg), SendMessageA(Item(txtNewMsg), EM_GETSEL, 0, 0), Listed().size()),
+                  std::tuple(typed, selection, 0u));
+    }
     EXPECT_EQ(std::pair(Save(), gSettings.Messages), std::pair(Boxes{}, std::vector<std::string>{}));
+}
+
+TEST_F(SettingsDialogTest, ASaveThatCannotWriteSaysWhereAndWhyAndTheRecordIsAppliedAndTheFileKept) {
+    WriteBytes(appData.OurFile(), "[Timing]\r\n");
+    SetFileAttributesA(appData.OurFile().c_str(), FILE_ATTRIBUTE_READONLY);
+    Open();
+    Type({{txtIntMin, "9"}});
+    const Boxes boxes = Save();
+    SetFileAttributesA(appData.OurFile().c_str(), FILE_ATTRIBUTE_NORMAL);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].second.starts_with("Your settings could not be saved to\r\n" + appData.OurFile() + "\r\n\r\n"))
+        << boxes[0].second;
+    EXPECT_TRUE(boxes[0].second.ends_with("\r\n\r\nThey stay in effect until Halcyra exits.")) << boxes[0].second;
+    EXPECT_EQ(std::tuple(gSettings.IntervalMin, ReadBytes(appData.OurFile()), IsWindow(dialog), host.changes),
+              std::tuple(9, "[Timing]\r\n", FALSE, 1));
 }
 
 TEST_F(SettingsDialogTest, TwentyThousandPastedLinesAreAddedSavedAndShownAgain) {

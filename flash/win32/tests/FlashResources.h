@@ -33,12 +33,15 @@ inline std::size_t PrivateBytes() {
 }
 
 // The i-th of a series of shows that varies text, face, size, weight, colour and opacity,
-// so that the window and its image change size on almost every call, and hides now and then.
+// so that the window and its image change size on almost every call, breaks a long text into
+// lines now and then, and hides now and then.
 inline void ShowVaried(frmFlash& flash, int i) {
     // Few enough fonts that the system's font cache holds them all: rasterising glyphs
     // afresh would only slow the run down.
-    const char* const texts[] = {"You are calm", "You are confident", "Stay focused", "Drink some water"};
-    if (flash.PrepareText(texts[i % 4], i % 7 == 0 ? "No Such Face" : "Arial", i % 3 == 0 ? 6 : 28 + i % 2 * 20,
+    const char* const texts[] = {"You are calm", "You are confident", "Stay focused", "Drink some water",
+                                 "A message too long for one line of the screen, which is broken into several "
+                                 "lines that are centred under one another, all of them inside the screen"};
+    if (flash.PrepareText(texts[i % 5], i % 7 == 0 ? "No Such Face" : "Arial", i % 3 == 0 ? 6 : 28 + i % 2 * 20,
                           i % 2 == 0, (i * 0x10101 + 0x30507) & 0xFFFFFF, i % 300, i % 3 != 0))
         flash.ShowPrepared();
     if (i % 50 == 49)

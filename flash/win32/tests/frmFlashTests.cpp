@@ -96,6 +96,31 @@ TEST(FlashWindow, MakesItsTextForTheDpiOfTheMonitorItAppearsOn) {
     EXPECT_NEAR(heightAt(144), 3 * at96 / 2, 2);
 }
 
+// A screen of 1280 x 1024 pixels, the primary and the only one.
+static int WINAPI SmallScreen(int index) {
+    switch (index) {
+    case SM_CXSCREEN: case SM_CXVIRTUALSCREEN: return 1280;
+    case SM_CYSCREEN: case SM_CYVIRTUALSCREEN: return 1024;
+    default: return 0;
+    }
+}
+
+TEST(FlashWindow, BreaksATextWiderThanItsAreaIntoLinesThatLieWhollyInsideIt) {
+    FlashCalls calls;
+    calls.systemMetric = &SmallScreen;
+    frmFlash flash(GetModuleHandleA(nullptr), false, calls);
+    std::string sentence;
+    while (sentence.size() < 300)
+        sentence += "Every long sentence deserves to be read to its very end. ";
+    for (const bool allMonitors : {false, true}) {
+        ASSERT_TRUE(flash.PrepareText(sentence, "Arial", 48, true, 0xFFFFFF, 255, allMonitors));
+        RECT r{};
+        GetWindowRect(flash.Handle(), &r);
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= 1280 && r.bottom <= 1024) << r.right << " " << r.bottom;
+        EXPECT_GT(r.bottom - r.top, 2 * 64) << "several lines of 48 points at 96 dots per inch";
+    }
+}
+
 TEST(FlashWindow, ManyShowsLeaveGdiObjectsAndMemoryWhereTheyWere) {
     frmFlash flash(GetModuleHandleA(nullptr));
     for (int i = 0; i < 100; ++i)

@@ -72,16 +72,16 @@ TEST(SettingsFile, TheEarlierEditionsFileOnlyFillsAGapAndOursIsReadAsItIsAndLeft
         MigrateLegacySettings();
         SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
     }
-    // Nor does a save that cannot write: over a read-only file, where a folder has the temporary
-    // file's name, or where the settings folder's parent is missing.
+    // Nor does a save that cannot write, which says so: over a read-only file, where a folder has
+    // the temporary file's name, or where the settings folder's parent is missing.
     SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY);
-    SaveSettings();
+    EXPECT_EQ(SaveSettings(), ERROR_ACCESS_DENIED);
     SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
     CreateDirectoryA((file + ".tmp").c_str(), nullptr);
-    SaveSettings();
+    EXPECT_NE(SaveSettings(), 0u);
     EXPECT_EQ(ReadBytes(file), own);
     SetEnvironmentVariableA("APPDATA", (appData.Root() + "\\no\\such\\parent").c_str());
-    SaveSettings();
+    EXPECT_EQ(SaveSettings(), ERROR_PATH_NOT_FOUND);
     EXPECT_EQ(GetFileAttributesA((appData.Root() + "\\no").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 

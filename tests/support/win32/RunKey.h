@@ -4,9 +4,10 @@
 #include <optional>
 #include <string>
 
+#include "settings/StartWithWindows.h"
+
 // Values of the current user's Run key. The end-to-end tests of the same Wine prefix read
 // the key: a test that changes a value there puts back what it found.
-inline constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 inline std::optional<std::string> RunValue(const char* name) {
     char value[MAX_PATH] = {};
