@@ -40,7 +40,7 @@ struct SchedulerStatus {
     bool active = false;
     Quiet quiet = Quiet::No;
     // When a pause ends or the hours begin; nothing when no day is chosen.
-    std::optional<std::chrono::sys_seconds> until;
+    std::optional<std::chrono::sys_seconds> until{};
 
     bool operator==(const SchedulerStatus&) const = default;
 };

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "app/FlashScheduler.h"
-#include "app/win32/LocalTime.h"
 #include "app/win32/TrayIcon.h"
 #include "app/win32/TrayMenu.h"
 #include "app/win32/WindowHook.h"
@@ -16,6 +15,7 @@
 #include "hotkeys/win32/modHotkey.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/LocalTime.h"
 #include "platform/win32/PreciseTimer.h"
 #include "platform/win32/Window.h"
 

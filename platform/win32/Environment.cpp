@@ -1,7 +1,9 @@
 #include "platform/win32/Environment.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
+#include "platform/win32/Handles.h"
 #include "platform/win32/Text.h"
 
 std::string EnvironmentVariable(const char* name)
@@ -27,4 +29,15 @@ std::string ModuleFileName()
         }
         path.resize(path.size() * 2);
     }
+}
+
+std::vector<std::string> CommandLineArguments()
+{
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    const UniqueLocalMemory owner(arguments);
+    std::vector<std::string> utf8;
+    for (int i = 1; arguments && i < count; ++i)
+        utf8.push_back(Utf8(arguments[i]));
+    return utf8;
 }

@@ -1,4 +1,4 @@
-#include "app/win32/LocalTime.h"
+#include "platform/win32/LocalTime.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 #include <chrono>
 #include <string>
 
-#include "app/ActiveHours.h"
+#include "platform/LocalZone.h"
 
 // The user's time zone as the system keeps it, its daylight-saving rules for each year included.
 class SystemZone final : public LocalZone {
