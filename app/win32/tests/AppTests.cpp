@@ -77,6 +77,9 @@ TEST(TrayMenu, HoldsItsItemsWithSettingsInBoldAndTheCaptionsAndStatesItIsGiven) 
     };
     using Items = std::vector<std::string>;
     EXPECT_EQ(items(), (Items{"&Start", "S&top", "Show one &now", "-", "S&ettings...(bold)", "-", "E&xit"}));
+    // A dismissed menu gives 0 back, so no item may have that id.
+    for (int i = 0; i < GetMenuItemCount(popup); ++i)
+        EXPECT_TRUE((GetMenuState(popup, i, MF_BYPOSITION) & MF_SEPARATOR) || GetMenuItemID(popup, i) != 0) << i;
     menu.Apply({"&Start\tCtrl+Alt+S", "S&top\t\xD0\xA4", false, true});
     EXPECT_EQ(items(), (Items{"&Start\tCtrl+Alt+S(grey)", "S&top\t\xD0\xA4", "Show one &now", "-", "S&ettings...(bold)",
                               "-", "E&xit"}));

@@ -1,4 +1,5 @@
 #include "platform/win32/Controls.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Subclass.h"
 #include "platform/win32/Window.h"
 
@@ -33,4 +34,14 @@ TEST(WindowBases, OutliveAFailedHandlerAndUnbindBeforeTheLastCall) {
     DestroyWindow(box);
     DestroyWindow(window.Handle());
     EXPECT_TRUE(window.unboundAtLastCall);
+}
+
+// The font list is gathered on the screen's device context, which goes back to the system with its owner.
+TEST(Handles, TheScreensDeviceContextIsReleasedWithItsOwner) {
+    HDC screen = nullptr;
+    {
+        const UniqueScreenDC owner(GetDC(nullptr));
+        screen = owner.get();
+    }
+    EXPECT_EQ(ReleaseDC(nullptr, screen), 0) << "a second release finds it held still";
 }
