@@ -96,6 +96,9 @@ TEST(MessageList, AddsNonBlankLinesTrimmedOfSpacesUpdatesFromTheFirstAndRemoving
         removed.push_back(list.Remove());
     EXPECT_EQ(removed, (std::vector<std::optional<std::size_t>>{1, 1, 1, 0}));
     EXPECT_TRUE(list.Entries().empty() && !list.Selected() && !list.Remove());
+    // A lone line feed ends a line as CR LF does, a lone carriage return joins two: no character is lost.
+    list.Add("a\nb\rc\r\nd");
+    EXPECT_EQ(list.Entries(), (Lines{"a", "bc", "d"}));
 }
 
 TEST(FontListAndOpacityLabel, SortIgnoringCaseKeepEachFaceOnceSelectTheFirstMatchElseTheFirstAndRoundThePercentage)

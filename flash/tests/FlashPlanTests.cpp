@@ -17,6 +17,10 @@ TEST(FlashPlan, HeightTruncatesFaceKeeps31WholeUnitsKeyColourReplacedAlphaClampe
         EXPECT_EQ(std::tuple(font.Height, font.Weight, std::u16string(font.FaceName.data()), font.FaceName[31]),
                   std::tuple(c.px, c.weight, c.face, u'\0'));
     }
+    // DEFAULT_CHARSET lets the system link in fonts for scripts the face lacks; NONANTIALIASED_QUALITY
+    // leaves no blended edge to show the colour key as a pink fringe.
+    const FlashFont font = DescribeFlashFont("Arial", 28, true, 96);
+    EXPECT_EQ(std::pair(+font.CharSet, +font.Quality), std::pair(1, 3));
     // Only the exact key colour is replaced; the alpha is clamped; the window has a 4-pixel margin.
     EXPECT_EQ(std::pair(FlashTextColor(0xFF00FF), FlashTextColor(0x01FF00FF)), std::pair(0xFF00FE, 0x01FF00FF));
     for (const auto& [opacity, alpha] : {std::pair(9, 10), {10, 10}, {255, 255}, {256, 255}})

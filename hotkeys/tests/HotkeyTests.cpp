@@ -11,6 +11,7 @@ TEST(Hotkeys, TextsNameKeysByTheProgramThenTheSystemThePlanRegistersWithoutRepea
     const struct { int32_t mods, key; const char* text; } texts[] = {
         {15, 112, "Win+Ctrl+Alt+Shift+F1"}, {0x4000 | 16 | 2, 65, "Ctrl+A"}, {3, 0, "(none)"}, {0, 48, "0"},
         {0, 57, "9"}, {0, 90, "Z"}, {0, 135, "F24"}, {0, 96, "Num0"}, {0, 105, "Num9"}, {0, 13, "Enter"},
+        {0, 27, "Esc"}, {0, 36, "Home"}, {0, 37, "Left"},
         {0, 145, "ScrollLock"}, {0, 9, "Tab"}, {0, 47, "Key47"}, {0, 58, "Key58"}, {0, 64, "Key64"}, {0, 91, "Key91"},
         {0, 95, "Key95"}, {0, 106, "Key106"}, {0, 111, "Key111"}, {0, 136, "Key136"}};
     for (const auto& c : texts)

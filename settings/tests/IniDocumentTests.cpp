@@ -10,14 +10,16 @@ TEST(IniLookup, FindsValuesAsTheSystemsProfileFunctionsDo)
     const std::string text = "top=1\n[Look]\n  Bold = 1  \n\t[ Timing ]\t\nIntervalMin\t=\t30\t\n"
                              "[V]\ndq=\"  x  \" \ntwice=''x''\nmixed='x\"\none=\"\nblank=   \n[Nul]\nn=a\0b\nm=c\n"
                              "[A]\nk=1\nk=2\n;c=3\neq=a=b\nhere\nhere=late\n[a]\nonly=4\n"
-                             "[Tr] trailing ;text\r\nt=1\r[a]b]\n\nm=2\n[Odd\no=3\n[\xC9]\nk=1\n[L]\nq=\""s +
+                             "[Tr] trailing ;text\r\nt=1\r[a]b]\n\nm=2\n[Odd\no=3\n[\xC9]\nk=1\n"
+                             "[zA]\n\v\fvf\f\v=\v\fx\f\v\nallmonitors=0\n[L]\nq=\""s +
                              std::string(5000, 'b') + "\"\ne=" + std::string(4094, 'd') + "\xF0\x9F\x98\x80";
     const struct { const char *section, *key; std::optional<std::string> value; } cases[] = {
         // Exactly one pair of enclosing quotes comes off; a value of blanks is still a value.
         {"V", "dq", "  x  "}, {"V", "twice", "'x'"}, {"V", "mixed", "'x\""}, {"V", "one", "\""}, {"V", "blank", ""},
-        // ASCII case and blanks around names do not count; the first duplicate wins and a
-        // repeated section is never searched.
+        // ASCII case (A and Z included) and blanks around names (\v and \f too) do not count; the first
+        // duplicate wins and a repeated section is never searched.
         {"", "top", "1"}, {"look", "BOLD", "1"}, {"TIMING", "intervalmin", "30"}, {"Timing", "Bold", std::nullopt},
+        {"Za", "AllMonitors", "0"}, {"Za", "vf", "x"},
         {"A", "k", "1"}, {"A", "only", std::nullopt}, {"\xE9", "k", std::nullopt},
         // ";" is text, and a line without "=" is the first of its name but holds no value.
         {"A", ";c", "3"}, {"A", "eq", "a=b"}, {"A", "here", std::nullopt},
@@ -66,9 +68,9 @@ TEST(ReadNumber, ReadsWhatItCanIgnoringBlanksAndGivesInfinityOrZeroForWhatADoubl
         // Blanks, tabs and line feeds are ignored anywhere, other characters are not; one leading sign.
         {"\t- 1 . 5 E\n1", -15}, {"1\r2", 1}, {"+5", 5}, {"--5", 0}, {"+-5", 0},
         // An exponent without digits adds nothing.
-        {"2.5e-1", 0.25}, {"1E+2", 100}, {"7e-", 7}, {"& h F f", 255}, {"&HFFFFFFFF", 4294967295.0}, {"&H1G", 1},
-        {"&O178", 15}, {"-&H10", 0}, {"&X1", 0}, {"1e308", 1e308}, {"1e309", inf}, {"-1e999", -inf}, {"1e-999", 0},
-        {"0e999999", 0}, {"1E99999999999999999999999", inf}, {"1E-99999999999999999999999", 0},
+        {"2.5e-1", 0.25}, {"1E+2", 100}, {"7e-", 7}, {"& h F f", 255}, {"&HaA", 170}, {"&HFFFFFFFF", 4294967295.0},
+        {"&H1G", 1}, {"&O178", 15}, {"-&H10", 0}, {"&X1", 0}, {"1e308", 1e308}, {"1e309", inf}, {"-1e999", -inf},
+        {"1e-999", 0}, {"0e999999", 0}, {"1E99999999999999999999999", inf}, {"1E-99999999999999999999999", 0},
         {std::string(400, '0') + "1e-400", 0}, {"&H" + std::string(300, 'F'), inf}};
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(ReadNumber(text), expected) << '"' << text.substr(0, 40) << '"';

@@ -74,9 +74,12 @@ TEST_F(Tray, OneInstanceItsHotkeysAndMenuTheShellsRestartTheDialogAndExitWithZer
     ClickAt(CentreOf(GetDlgItem(dialog, txtIntMax)), 2);
     PressChord({'7'});
     Require(PumpUntil([&] { return TextOf(GetDlgItem(dialog, txtIntMax)) == "7"; }, 2000), "typing 7 failed");
-    ClickAt(CentreOf(GetDlgItem(dialog, chkStartWindows)));
+    const HWND startWithWindows = GetDlgItem(dialog, chkStartWindows);
+    ClickAt(CentreOf(startWithWindows));
+    ASSERT_TRUE(PumpUntil([&] { return IsChecked(startWithWindows); }, kActionTimeoutMs)) << "the click missed its box";
     ClickAt(CentreOf(GetDlgItem(dialog, cmdSave)));
-    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(dialog); }, kActionTimeoutMs)) << "Save did not close the dialog";
+    // Save writes the file and the Run value, which a loaded machine may take its time over.
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(dialog); }, kStartTimeoutMs)) << "Save did not close the dialog";
     const std::string saved = ReadBytes(settingsPath);
     for (const char* line : {"IntervalMax=7\r", "StartWithWindows=1\r"})
         EXPECT_NE(saved.find(line), std::string::npos) << line << " is not in\n" << saved;
@@ -91,14 +94,13 @@ TEST_F(Tray, OneInstanceItsHotkeysAndMenuTheShellsRestartTheDialogAndExitWithZer
     const HWND bar = GetDlgItem(dialog, hsbOpacity), percentage = GetDlgItem(dialog, lblOpacity);
     const RECT ends = RectOf(bar);
     const LONG arrow = ends.bottom - ends.top, y = CentreOf(bar).y;
-    ClickAt({ends.right - arrow * 3 / 2, y}, 0);
-    MouseButton(MOUSEEVENTF_LEFTDOWN);
+    MouseButton(MOUSEEVENTF_LEFTDOWN, {ends.right - arrow * 3 / 2, y});
     for (const auto& [x, position, text] : {std::tuple{ends.left - 20, 10, "4%"}, {ends.right + 20, 255, "100%"}}) {
         SetCursorPos(x, y);
         const auto follows = [&] { return SendMessageA(bar, SBM_GETPOS, 0, 0) == position && TextOf(percentage) == text; };
         EXPECT_TRUE(PumpUntil(follows, kActionTimeoutMs)) << text;
     }
-    MouseButton(MOUSEEVENTF_LEFTUP);
+    MouseButton(MOUSEEVENTF_LEFTUP, {ends.right + 20, y});
     // The tray window beside its icons, to put another program in front.
     const HWND tray = GetParent(TrayIcon());
     ClickAt({RectOf(tray).right - 10, CentreOf(tray).y});

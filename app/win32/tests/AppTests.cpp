@@ -198,6 +198,9 @@ TEST(TrayMenu, HoldsItsItemsWithSettingsInBoldPauseWithItsMenuOrResumeAndTheCapt
     EXPECT_EQ(items(popup),
               (Items{"&Start", "S&top", "&Pause", "Show one &now", "-", "S&ettings...(bold)", "-", "E&xit"}));
     EXPECT_EQ(items(GetSubMenu(popup, 2)), (Items{"For &30 minutes", "For &1 hour", "For &2 hours", "Until &tomorrow"}));
+    // A dismissed menu gives 0 back, so no item may have that id.
+    for (int i = 0; i < GetMenuItemCount(popup); ++i)
+        EXPECT_TRUE((GetMenuState(popup, i, MF_BYPOSITION) & MF_SEPARATOR) || GetMenuItemID(popup, i) != 0) << i;
     menu.Apply({"&Start\tCtrl+Alt+S", "S&top\t\xD0\xA4", false, true, true, true});
     EXPECT_EQ(items(popup), (Items{"&Start\tCtrl+Alt+S(grey)", "S&top\t\xD0\xA4", "&Resume", "Show one &now", "-",
                                    "S&ettings...(bold)", "-", "E&xit"}));

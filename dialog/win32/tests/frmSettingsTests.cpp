@@ -254,6 +254,11 @@ TEST_F(SettingsDialogTest, ShowsTheRecordCancelKeepsItAndSaveTakesEachControlBac
     Type({{txtSizeMin, "24"}, {txtSizeMax, "abc"}, {txtDuration, "400"}, {txtNewMsg, "extra"}});
     EXPECT_EQ(Text(lblDurNote), "24 frames at 60 Hz") << "follows the box as it changes";
     Click({cmdAdd, chkBold, chkRandomColor, chkAllMonitors, cmdClrStart});
+    // Either Windows key counts as it is at the moment the key is taken: the right one is held meanwhile.
+    SendKey(VK_RWIN, 0);
+    Press(txtHkStop, {'F'});
+    SendKey(VK_RWIN, KEYEVENTF_KEYUP);
+    EXPECT_EQ(Text(txtHkStop), "Win+F");
     ChooseFont("Liberation Mono");
     Scroll(SB_PAGELEFT);
     Answering([&] { Click({picColor}); }, [](HWND chooser) {
@@ -351,12 +356,24 @@ TEST_F(SettingsDialogTest, ARefusalNamesItsBoxFocusesItAndStoresNothingAndAnExit
     DiscardQuit();
 }
 
+TEST_F(SettingsDialogTest, ActivatedAgainItGivesTheFocusBackToTheControlThatHadIt) {
+    Open();
+    SetFocus(Item(txtIntMax));
+    ShowWindow(host.window, SW_SHOW);
+    SetForegroundWindow(host.window);
+    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == host.window; }));
+    SetForegroundWindow(dialog);
+    EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == dialog && GetFocus() == Item(txtIntMax); }));
+}
+
 TEST_F(SettingsDialogTest, TheMessageEditorAddsUpdatesAndRemovesAndAnEmptiedListIsSavedWithoutMessages) {
     Open();
     std::vector<std::string> expected = gSettings.Messages;
-    // Ctrl+Enter, with Shift or without, adds and leaves no line break behind; Enter alone starts a new line.
-    for (const auto& [chord, adds] : {std::pair<std::vector<WORD>, bool>{{VK_CONTROL, VK_RETURN}, true},
-                                      {{VK_CONTROL, VK_SHIFT, VK_RETURN}, true}, {{VK_RETURN}, false}}) {
+    // Ctrl+Enter, with Shift or without, adds and leaves no line break behind; Enter alone starts a new line,
+    // after an odd and after an even number of Ctrl presses, whatever Ctrl's toggle state says.
+    for (const auto& [chord, adds] :
+         {std::pair<std::vector<WORD>, bool>{{VK_CONTROL, VK_RETURN}, true}, {{VK_RETURN}, false},
+          {{VK_CONTROL, VK_SHIFT, VK_RETURN}, true}, {{VK_RETURN}, false}}) {
         Type({{txtNewMsg, "x"}});
         SendMessageA(Item(txtNewMsg), EM_SETSEL, 1, 1);
         Press(txtNewMsg, chord);

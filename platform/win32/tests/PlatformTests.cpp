@@ -1,4 +1,5 @@
 #include "platform/win32/Controls.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/PreciseTimer.h"
 #include "platform/win32/QpcClock.h"
 #include "platform/win32/Subclass.h"
@@ -70,4 +71,14 @@ TEST(PreciseTimer, PostsAtItsMomentWhereTheSystemRefusesTheHighResolutionKindAnd
         EXPECT_FALSE(arrival(100));
     }
     DestroyWindow(window);
+}
+
+// The font list is gathered on the screen's device context, which goes back to the system with its owner.
+TEST(Handles, TheScreensDeviceContextIsReleasedWithItsOwner) {
+    HDC screen = nullptr;
+    {
+        const UniqueScreenDC owner(GetDC(nullptr));
+        screen = owner.get();
+    }
+    EXPECT_EQ(ReleaseDC(nullptr, screen), 0) << "a second release finds it held still";
 }

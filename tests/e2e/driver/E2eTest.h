@@ -80,19 +80,29 @@ inline bool WaitForKeyboard(HWND window, DWORD waitMs)
     return PumpUntil(hasKeyboard, waitMs) && SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, waitMs, nullptr);
 }
 
-// One mouse button going down or up (MOUSEEVENTF_LEFTDOWN...) through the system's input.
-inline void MouseButton(DWORD flags)
+// One mouse button going down or up (MOUSEEVENTF_LEFTDOWN...) through the system's input, at
+// the point that comes with it. Wine warps the X pointer after every move and hands the X
+// server's report of each warp back to the system as a move of its own, from whichever
+// program's window the pointer was over; under load that report can come after a later move,
+// and a button that took the pointer where it stood would land on the control clicked before.
+// A position sent with the button cannot be parted from it.
+inline void MouseButton(DWORD flags, POINT at)
 {
-    INPUT button = {.type = INPUT_MOUSE, .mi = {.dwFlags = flags}};
+    // In 65536ths of the desktop, which the system scales back rounding down: the smallest
+    // value that reaches the pixel.
+    const auto scaled = [](LONG offset, int size) { return static_cast<LONG>((offset * 65536LL + size - 1) / size); };
+    const LONG dx = scaled(at.x - GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    const LONG dy = scaled(at.y - GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    const DWORD placed = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+    INPUT button = {.type = INPUT_MOUSE, .mi = {.dx = dx, .dy = dy, .dwFlags = flags | placed}};
     SendInput(1, &button, sizeof button);
 }
 
-// Puts the pointer there and clicks with the system's input.
+// Clicks there with the system's input.
 inline void ClickAt(POINT at, int clicks = 1, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP)
 {
-    SetCursorPos(at.x, at.y);
     for (int i = 0; i < 2 * clicks; ++i)
-        MouseButton(i % 2 ? up : down);
+        MouseButton(i % 2 ? up : down, at);
 }
 
 // Presses the keys in order and releases them in reverse order. Before they go down, the X
