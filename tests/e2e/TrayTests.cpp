@@ -2,16 +2,6 @@
 
 #include "dialog/SettingsControls.h"
 
-// One message, one size, yellow (#FFFF00) and opaque, a flash a second once started,
-// so that every flash can be predicted from outside.
-static std::string PredictableSettings(int durationMs, bool startActive)
-{
-    return "[Timing]\r\nIntervalMin=1\r\nIntervalMax=1\r\nDurationMs=" + std::to_string(durationMs) +
-           "\r\n[Look]\r\nFontName=Arial\r\nFontSizeMin=30\r\nFontSizeMax=30\r\nBold=1\r\nColor=65535\r\n"
-           "RandomColor=0\r\nOpacity=255\r\nAllMonitors=0\r\n[General]\r\nStartWithWindows=0\r\nStartActive=" +
-           std::to_string(startActive) + "\r\n[Messages]\r\nCount=1\r\nM1=Stay calm\r\n";
-}
-
 using Tray = E2eTest;
 
 TEST_F(Tray, OneInstanceItsHotkeysAndMenuTheShellsRestartTheDialogAndExitWithZeroSeenFromOutside)
@@ -48,14 +38,14 @@ TEST_F(Tray, OneInstanceItsHotkeysAndMenuTheShellsRestartTheDialogAndExitWithZer
 
     // Another process's menu cannot be read under Wine: that its items are there shows in
     // choosing them by their letters.
-    const RECT menu = ChooseFromTrayMenu('S');
+    const RECT menu = ChooseFromTrayMenu({'S'});
     EXPECT_EQ(std::pair(menu.left, menu.top), std::pair(CentreOf(icon).x, CentreOf(icon).y));
     EXPECT_TRUE(WaitForHalcyraIcon(kActionTimeoutMs, "Halcyra - running"));
     // A restarted shell has no icons; it says so with the "TaskbarCreated" broadcast.
     ASSERT_TRUE(RemoveTrayIcon(Window("HalcyraMain")));
     PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
     EXPECT_TRUE(WaitForHalcyraIcon(kActionTimeoutMs, "Halcyra - running")) << "back with its current tip";
-    ChooseFromTrayMenu('T');
+    ChooseFromTrayMenu({'T'});
     EXPECT_TRUE(WaitForHalcyraIcon(kActionTimeoutMs, "Halcyra - stopped"));
 
     // The dialog as a user opens it, waiting until it is in front.
@@ -110,7 +100,7 @@ TEST_F(Tray, OneInstanceItsHotkeysAndMenuTheShellsRestartTheDialogAndExitWithZer
 
     // Once the program has ended, the system has taken its icon away and freed its hotkeys
     // whatever it did itself: from outside only the end and its code show.
-    ChooseFromTrayMenu('X');
+    ChooseFromTrayMenu({'X'});
     ASSERT_EQ(WaitForSingleObject(process.get(), kActionTimeoutMs), WAIT_OBJECT_0) << Windows("#32770").size() << " boxes open";
     DWORD exitCode = STILL_ACTIVE;
     EXPECT_TRUE(GetExitCodeProcess(process.get(), &exitCode) && exitCode == 0) << exitCode;

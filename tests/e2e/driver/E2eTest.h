@@ -12,6 +12,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 // Generous: they only bound waits that normally end much sooner.
@@ -125,7 +127,8 @@ inline void PressChord(std::vector<WORD> keys)
 // there. Waits for the one icon whose tip starts with "Halcyra", with this tip when one is
 // given, once it is where a click reaches it: when the tray comes back after its last icon
 // went, Wine shows the tray window again and the window manager places it, so an icon's
-// tooltip tool exists before the icon has settled. Gives nullptr if none came.
+// tooltip tool exists before the icon has settled. A tip given is the start of the icon's.
+// Gives nullptr if none came.
 inline HWND WaitForHalcyraIcon(DWORD timeoutMs, const std::string& tip = "")
 {
     HWND found = nullptr;
@@ -148,13 +151,23 @@ inline HWND WaitForHalcyraIcon(DWORD timeoutMs, const std::string& tip = "")
                     seen.emplace_back(HWND(tool.info.uId), tool.tip);
             }
         VirtualFreeEx(owner.get(), remote, 0, MEM_RELEASE);
-        const bool one = seen.size() == 1 && IsWindowVisible(seen[0].first) && (tip.empty() || tip == seen[0].second);
+        const bool one = seen.size() == 1 && IsWindowVisible(seen[0].first) && seen[0].second.starts_with(tip);
         const RECT now = one ? RectOf(found = seen[0].first) : RECT{};
         const bool still = !IsRectEmpty(&now) && EqualRect(&now, &last);
         last = now;
         return still;
     };
     return PumpUntil(settled, timeoutMs) ? found : nullptr;
+}
+
+// One message, one size, yellow (#FFFF00) and opaque, a flash a second once started,
+// so that every flash can be predicted from outside.
+inline std::string PredictableSettings(int durationMs, bool startActive)
+{
+    return "[Timing]\r\nIntervalMin=1\r\nIntervalMax=1\r\nDurationMs=" + std::to_string(durationMs) +
+           "\r\n[Look]\r\nFontName=Arial\r\nFontSizeMin=30\r\nFontSizeMax=30\r\nBold=1\r\nColor=65535\r\n"
+           "RandomColor=0\r\nOpacity=255\r\nAllMonitors=0\r\n[General]\r\nStartWithWindows=0\r\nStartActive=" +
+           std::to_string(startActive) + "\r\n[Messages]\r\nCount=1\r\nM1=Stay calm\r\n";
 }
 
 // Every test gets a folder of its own under the Windows temp folder, whose name has a space,
@@ -181,10 +194,13 @@ protected:
         SetRunValue("Brindlewick", brindlewickRun_);
     }
 
-    // Starts halcyra.exe with this application-data folder, inside a job that ends it when
-    // the driver ends, however that happens.
-    UniqueKernelHandle Start(const std::string& appDataFolder) const
+    // Starts halcyra.exe, or another copy of it, with this application-data folder and
+    // arguments, inside a job that ends it when the driver ends, however that happens.
+    UniqueKernelHandle Start(const std::string& appDataFolder, const std::string& arguments = "",
+                             const std::string& program = "") const
     {
+        const std::string file = program.empty() ? exe : program;
+        std::string line = "\"" + file + "\" " + arguments;
         static const HANDLE job = CreateJobObjectA(nullptr, nullptr);
         JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
         limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
@@ -193,7 +209,7 @@ protected:
         STARTUPINFOA startup = {.cb = sizeof startup};
         PROCESS_INFORMATION info = {};
         // Should it fail, the null handle shows as a start that never finished.
-        CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, 0, CREATE_SUSPENDED, nullptr, nullptr, &startup, &info);
+        CreateProcessA(file.c_str(), line.data(), nullptr, nullptr, 0, CREATE_SUSPENDED, nullptr, nullptr, &startup, &info);
         AssignProcessToJobObject(job, info.hProcess);
         ResumeThread(info.hThread);
         CloseHandle(info.hThread);
@@ -210,16 +226,28 @@ protected:
     std::vector<HWND> Windows(const char* name) const { return TopLevelWindowsOf(GetProcessId(process.get()), name); }
     HWND Window(const char* name) const { return Windows(name).empty() ? nullptr : Windows(name)[0]; }
     static HWND TrayIcon(DWORD ms = kActionTimeoutMs) { return Require(WaitForHalcyraIcon(ms), "no Halcyra icon"); }
-    // Opens the tray menu with the right button and picks an item by its underlined letter;
-    // returns where the menu was.
-    RECT ChooseFromTrayMenu(WORD mnemonicKey)
+    // A second launch with these arguments, as a script runs it: its exit code.
+    DWORD Run(const std::string& arguments) const
+    {
+        const UniqueKernelHandle launch = Start(appData, arguments);
+        DWORD code = STILL_ACTIVE;
+        WaitForSingleObject(launch.get(), kStartTimeoutMs);
+        GetExitCodeProcess(launch.get(), &code);
+        return code;
+    }
+    // Opens the tray menu with the right button and picks an item by its underlined letter,
+    // through the submenus that the letters before it open; returns where the menu was.
+    RECT ChooseFromTrayMenu(const std::vector<WORD>& letters)
     {
         ClickAt(CentreOf(TrayIcon()), 1, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
-        HWND menu = nullptr;
-        Require(PumpUntil([&] { return IsWindowVisible(menu = Window("#32768")); }, kActionTimeoutMs), "no tray menu");
-        const RECT rect = RectOf(menu);
-        PressChord({mnemonicKey});
-        Require(PumpUntil([&] { return !IsWindowVisible(menu); }, kActionTimeoutMs), "the menu stays open");
+        const auto open = [&] { return std::ranges::count_if(Windows("#32768"), [](HWND menu) { return IsWindowVisible(menu) != 0; }); };
+        Require(PumpUntil([&] { return open() == 1; }, kActionTimeoutMs), "no tray menu");
+        const RECT rect = RectOf(Window("#32768"));
+        for (std::size_t i = 0; i < letters.size(); ++i) {
+            PressChord({letters[i]});
+            const long menus = i + 1 < letters.size() ? static_cast<long>(i) + 2 : 0;
+            Require(PumpUntil([&] { return open() == menus; }, kActionTimeoutMs), "the menu did not follow the letter");
+        }
         return rect;
     }
 

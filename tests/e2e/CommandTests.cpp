@@ -1,0 +1,58 @@
+#include "tests/e2e/driver/E2eTest.h"
+
+#include "dialog/SettingsControls.h"
+
+using Commands = E2eTest;
+
+TEST_F(Commands, ASecondLaunchHandsItsCommandToTheRunningOneAndEndsAtOnceAndAPortableCopyKeepsToItsFolder)
+{
+    WriteBytes(settingsPath, PredictableSettings(300, false));
+    Launch();
+    for (const auto& [command, tip] : {std::pair{"/start", "Halcyra - running"}, {"-PAUSE 30", "Halcyra - paused until "},
+                                       {"--resume", "Halcyra - running"}, {"/stop", "Halcyra - stopped"}}) {
+        EXPECT_EQ(Run(command), 0u) << command;
+        EXPECT_TRUE(WaitForHalcyraIcon(kActionTimeoutMs, tip)) << command;
+    }
+    // One of the list's messages, "Stay calm", and then the launch's own, narrower text.
+    const auto widthShown = [&](const std::string& show) {
+        const HWND flash = Window("HalcyraFlash");
+        EXPECT_EQ(Run(show), 0u) << show;
+        EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(flash); }, kActionTimeoutMs)) << show;
+        const RECT shown = RectOf(flash);
+        PumpUntil([&] { return !IsWindowVisible(flash); }, kActionTimeoutMs);
+        return shown.right - shown.left;
+    };
+    EXPECT_LT(widthShown("/show \"hello\""), widthShown("/show"));
+    // Not understood: the list in a box, exit code 2, and nothing sent.
+    const UniqueKernelHandle refused = Start(appData, "/frobnicate");
+    std::vector<HWND> boxes;
+    const auto shown = [&] {
+        boxes = TopLevelWindowsOf(GetProcessId(refused.get()), "#32770");
+        return !boxes.empty() && IsWindowVisible(boxes[0]);
+    };
+    ASSERT_TRUE(PumpUntil(shown, kStartTimeoutMs));
+    const HWND box = boxes[0];
+    EXPECT_TRUE(TextOf(GetDlgItem(box, 0xFFFF)).starts_with("Halcyra did not understand \"/frobnicate\"."));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    DWORD code = STILL_ACTIVE;
+    ASSERT_EQ(WaitForSingleObject(refused.get(), kActionTimeoutMs), WAIT_OBJECT_0);
+    EXPECT_TRUE(GetExitCodeProcess(refused.get(), &code) && code == 2) << code;
+    EXPECT_EQ(Run("/exit"), 0u);
+    EXPECT_EQ(WaitForSingleObject(process.get(), kActionTimeoutMs), WAIT_OBJECT_0);
+
+    // A copy with settings.ini beside it, started with a command while none runs: it opens its
+    // settings, and Save writes beside the copy, and nowhere else.
+    const std::string stick = root + "\\Stick", elsewhere = root + "\\Elsewhere";
+    WriteBytes(stick + "\\settings.ini", PredictableSettings(300, false));
+    std::filesystem::copy_file(exe, stick + "\\halcyra.exe");
+    std::filesystem::create_directories(elsewhere);
+    process = Start(elsewhere, "/settings", stick + "\\halcyra.exe");
+    HWND dialog = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return (dialog = Window(kSettingsWindowClass)) && dialog == GetForegroundWindow(); },
+                          kStartTimeoutMs));
+    ClickAt(CentreOf(GetDlgItem(dialog, cmdSave)));
+    EXPECT_TRUE(PumpUntil([&] { return ReadBytes(stick + "\\settings.ini").find("[Schedule]") != std::string::npos; },
+                          kStartTimeoutMs));
+    EXPECT_TRUE(std::filesystem::is_empty(elsewhere)) << "nothing under the application-data folder";
+    EXPECT_EQ(RunValue("Halcyra"), halcyraRun_) << "no Run entry";
+}
