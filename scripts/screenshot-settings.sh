@@ -7,14 +7,10 @@ set -uo pipefail
 dpi=$1 build=${2:-build}
 out=$(realpath -m "$build/screenshots/settings-$dpi.png")
 mkdir -p "$(dirname "$out")"
-# The program's settings go to a folder of their own, not to the session's.
-export APPDATA_FOLDER
-APPDATA_FOLDER=$(mktemp -d /tmp/halcyra-shot.XXXXXX)
-trap 'rm -rf "$APPDATA_FOLDER"' EXIT
-
 shoot() {
   local exe=$1 out=$2
-  WINEDEBUG=-all APPDATA=$(winepath -w "$APPDATA_FOLDER") timeout 60 wine "$exe" /settings >/dev/null 2>&1 &
+  # In the session's throw-away prefix: a first run there writes the defaults.
+  WINEDEBUG=-all timeout 60 wine "$exe" /settings >/dev/null 2>&1 &
   local dialog=""
   for _ in $(seq 100); do
     dialog=$(xdotool search --name '^Halcyra - Settings$' 2>/dev/null | head -n 1)
