@@ -15,17 +15,22 @@ namespace {
 constexpr char ClassName[] = "HalcyraFlash";
 constexpr LONG FlashExStyles = WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_LAYERED | WS_EX_NOACTIVATE;
 
+using FoundMonitors = std::vector<std::pair<HMONITOR, MONITORINFO>>;
+
+BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, RECT*, LPARAM found)
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info))
+        reinterpret_cast<FoundMonitors*>(found)->emplace_back(monitor, info);
+    return TRUE;
+}
+
 // Every monitor of the virtual desktop, the primary one first.
 std::vector<MonitorArea> Monitors(MonitorDpiQuery query)
 {
-    std::vector<std::pair<HMONITOR, MONITORINFO>> found;
-    EnumDisplayMonitors(nullptr, nullptr, [](HMONITOR monitor, HDC, RECT*, LPARAM list) -> BOOL {
-        MONITORINFO info{};
-        info.cbSize = sizeof info;
-        if (GetMonitorInfoW(monitor, &info))
-            reinterpret_cast<decltype(found)*>(list)->emplace_back(monitor, info);
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&found));
+    FoundMonitors found;
+    EnumDisplayMonitors(nullptr, nullptr, &CollectMonitor, reinterpret_cast<LPARAM>(&found));
     std::stable_partition(found.begin(), found.end(),
                           [](const auto& m) { return (m.second.dwFlags & MONITORINFOF_PRIMARY) != 0; });
     std::vector<MonitorArea> monitors;
