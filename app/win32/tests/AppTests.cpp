@@ -1,6 +1,7 @@
 #include "app/win32/TrayMenu.h"
 #include "app/win32/frmMain.h"
 #include "flash/win32/frmFlash.h"
+#include "hotkeys/HotkeyPlan.h"
 #include "platform/AppExiting.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/QpcClock.h"
@@ -31,7 +32,7 @@ static BOOL WINAPI RecordAffinity(HWND, DWORD affinity) {
     return granted;
 }
 
-TEST(MainForm, LeavesTheBusyUserAndCapturesAloneKeepsItsTrayIconAndLeavesASecondExitToTheFirst) {
+TEST(MainForm, StartsOnItsHotkeyLeavesTheBusyUserAndCapturesAloneKeepsItsTrayIconAndLeavesASecondExitToTheFirst) {
     // One-second intervals, flashes that stay until hidden, and no hotkeys to refuse at a warning box.
     gSettings = DefaultSettings();
     gSettings.IntervalMin = gSettings.IntervalMax = 1;
@@ -43,13 +44,16 @@ TEST(MainForm, LeavesTheBusyUserAndCapturesAloneKeepsItsTrayIconAndLeavesASecond
     calls.queryNotificationState = &ScriptedAnswer;
     auto form = std::make_unique<frmMain>(GetModuleHandleA(nullptr), *flash, calls);
     const auto shownWithin = [&](DWORD ms) { return PumpUntil([&] { return IsWindowVisible(flash->Handle()); }, ms); };
-    form->StartFlashing();
+    // As the system delivers the start hotkey, which is left unregistered here.
+    const DWORD started = GetTickCount();
+    SendMessageW(form->Handle(), WM_HOTKEY, HotkeyStartId, 0);
     EXPECT_FALSE(shownWithin(1600)) << "due, but skipped while presenting";
     form->ShowRandomMessage();
     EXPECT_TRUE(shownWithin(500)) << "asked for, so shown";
     flash->HideNow();
     answer = QUNS_ACCEPTS_NOTIFICATIONS;
     EXPECT_TRUE(shownWithin(1600)) << "due again once the presentation is over";
+    EXPECT_NEAR(GetTickCount() - started, 2000, 100) << "a second after the skipped one, a second after the start";
     // Asked for at creation and after every save; a refusal leaves the window as it was, not blacked out.
     gSettings.HideFromCapture = false;
     form->SettingsChanged();

@@ -356,8 +356,9 @@ TEST_F(SettingsDialogTest, ARefusalNamesItsBoxFocusesItAndStoresNothingAndAnExit
     DiscardQuit();
 }
 
-TEST_F(SettingsDialogTest, ActivatedAgainItGivesTheFocusBackToTheControlThatHadIt) {
+TEST_F(SettingsDialogTest, AskedForAgainItIsTheOneOpenAndActivatedAgainItGivesTheFocusBackToTheControlThatHadIt) {
     Open();
+    EXPECT_EQ(frmSettings::Create(GetModuleHandleA(nullptr), host), dialog) << "a second dialog";
     SetFocus(Item(txtIntMax));
     ShowWindow(host.window, SW_SHOW);
     SetForegroundWindow(host.window);
