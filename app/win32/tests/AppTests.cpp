@@ -7,6 +7,7 @@
 #include "platform/win32/QpcClock.h"
 #include "platform/win32/Text.h"
 #include "tests/support/win32/Pump.h"
+#include "tests/support/win32/ScriptedDpi.h"
 
 #include <gtest/gtest.h>
 
@@ -103,13 +104,6 @@ static BOOL WINAPI ScriptedDisplay(LPCWSTR, DWORD, DEVMODEW* mode) {
     return TRUE;
 }
 
-// The DPI of the tray's monitor, as the test sets it.
-static UINT trayDpi = 144;
-static HRESULT WINAPI ScriptedTrayDpi(HMONITOR, int, UINT* dpiX, UINT* dpiY) {
-    *dpiX = *dpiY = trayDpi;
-    return S_OK;
-}
-
 // When the flash window was last asked to show and to hide, on the performance counter's clock.
 static HWND watched;
 static nanoseconds shownAt, hiddenAt;
@@ -117,9 +111,10 @@ static nanoseconds shownAt, hiddenAt;
 TEST(MainForm, ShowsAFlashMidFrameForWholeFramesOrAtOnceWithoutAPhaseAndItsTrayIconForTheTraysDpi) {
     gSettings = DefaultSettings();
     gSettings.StartKey = gSettings.StopKey = 0;
+    scriptedDpi = 144;  // the tray's monitor's
     frmFlash flash(GetModuleHandleA(nullptr));
     frmMain form(GetModuleHandleA(nullptr), flash,
-                 MainFormCalls{.frameGrid = {&ScriptedTiming, &ScriptedDisplay}, .monitorDpi = &ScriptedTrayDpi});
+                 MainFormCalls{.frameGrid = {&ScriptedTiming, &ScriptedDisplay}, .monitorDpi = &ScriptedMonitorDpi});
     const auto trayIconWidth = [&] {
         ICONINFO info{};
         GetIconInfo(form.Tray().Record().hIcon, &info);
@@ -129,7 +124,7 @@ TEST(MainForm, ShowsAFlashMidFrameForWholeFramesOrAtOnceWithoutAPhaseAndItsTrayI
         return bitmap.bmWidth;
     };
     EXPECT_EQ(trayIconWidth(), 24) << "16 pixels at 150 %";
-    trayDpi = 192;
+    scriptedDpi = 192;
     RECT unchanged{};
     SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&unchanged));
     EXPECT_EQ(trayIconWidth(), 32) << "drawn again after the scale changed";
