@@ -37,8 +37,8 @@ TEST_F(Tray, StartingWithWindowsOneInstanceItsMenuTheShellsRestartTheDialogAndEx
     HWND dialog = nullptr;
     const auto inFront = [&] { return (dialog = Window(kSettingsWindowClass)) && dialog == GetForegroundWindow(); };
     Require(PumpUntil(inFront, kActionTimeoutMs), "a double click on the icon brought no dialog to the front");
-    // Only settles: the window manager refuses the X focus when another window has taken it
-    // since the click on the tray, and a click then only activates the dialog.
+    // Only settles: the window manager may still be moving the X focus from the tray to the
+    // dialog, and the drag's press should come after it.
     WaitForKeyboard(dialog, kActionTimeoutMs);
     // Dragged past both ends, the thumb, as wide as an arrow is, keeps within its range and the
     // percentage follows it while the button is down.
