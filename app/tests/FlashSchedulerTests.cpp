@@ -26,11 +26,18 @@ protected:
     Nanoseconds Now() override { return now; }
     sys_seconds WallNow() override { return floor<seconds>(wall); }
     const LocalZone& Zone() override { return zone; }
-    // Both clocks go on.
-    void Elapse(Nanoseconds time)
+    // Fires the flash timer once the delay it was last given has passed, and late after that;
+    // both clocks go on.
+    void FireFlashTimer(milliseconds late = {})
     {
-        now += time;
-        wall += time;
+        const auto asked = std::ranges::find_if(calls.rbegin(), calls.rend(), [](const std::string& c) {
+            return c.starts_with("EnableFlash");
+        });
+        const milliseconds delay = milliseconds(std::stoll(asked->substr(12))) + late;
+        now += delay;
+        wall += delay;
+        calls.clear();
+        scheduler.FlashTimerTick();
     }
     void EnableFlashTimer(Nanoseconds delay) override { calls.push_back("EnableFlash " + Ms(delay)); }
     void DisableFlashTimer() override { calls.push_back("DisableFlash"); }
@@ -99,16 +106,12 @@ TEST_F(FlashSchedulerTest, AFlashFallsDueEverySecondCountedFromTheLastUnlessTheU
     // system was asked, whether a flash was drawn.
     const auto fire = [this](milliseconds late, std::optional<NotificationState> state) {
         answer = state;
-        const std::string asked = calls.back();
-        now += milliseconds(std::stoi(asked.substr(asked.find(' ') + 1))) + late;
-        calls.clear();
-        scheduler.FlashTimerTick();
+        FireFlashTimer(late);
         return std::tuple(calls.back(), std::ranges::count(calls, "Query"), std::ranges::count(calls, "Show"));
     };
     gSettings.IntervalMin = gSettings.IntervalMax = 1;
     grid.blank.reset();  // shown at once
     scheduler.StartFlashing();
-    calls.pop_back();  // UpdateUI
     // Late by 4 ms, the next pause still counts from the moment the flash fell due.
     EXPECT_EQ(fire(milliseconds(4), std::nullopt), std::tuple("EnableFlash 996", 1, 1));
     // The system is asked only when a flash falls due, and only one that accepts notifications,
@@ -173,14 +176,9 @@ TEST_F(FlashSchedulerTest, OutsideTheHoursNothingFallsDueUntilTheyBeginAndAPause
     std::tie(gSettings.From, gSettings.To, gSettings.Days) = std::tuple(TimeOfDay{9 * 60}, TimeOfDay{17 * 60}, 1);
     grid.blank.reset();  // flashes shown at once
     const sys_seconds monday = sys_days{2024y / June / 3};
-    // Fires the flash timer once its delay has passed; gives what it asked for next.
+    // What the flash timer asks for next, and the status then.
     const auto fire = [this] {
-        const std::string asked = *std::ranges::find_if(calls.rbegin(), calls.rend(), [](const std::string& c) {
-            return c.starts_with("EnableFlash");
-        });
-        Elapse(milliseconds(std::stoll(asked.substr(12))));
-        calls.clear();
-        scheduler.FlashTimerTick();
+        FireFlashTimer();
         return std::pair(calls, scheduler.Status());
     };
     using Status = SchedulerStatus;

@@ -57,9 +57,8 @@ TEST(DurationNote, NamesTheFramesOfAWholeNumberThatSaveAcceptsAndOtherwiseGivesT
     using std::chrono::nanoseconds;
     constexpr nanoseconds k60Hz{16'666'666}, k144Hz{6'944'444};
     const struct { const char* text; nanoseconds period; const char* note; } cases[] = {
-        {"40", k60Hz, "2 frames at 60 Hz"}, {"10", k60Hz, "1 frame at 60 Hz"}, {" 100 ", k60Hz, "6 frames at 60 Hz"},
-        {"10", k144Hz, "1 frame at 144 Hz"}, {"10000", k144Hz, "1440 frames at 144 Hz"}, {"abc", k60Hz, "e.g. 30 - 200"},
-        {"9", k60Hz, "e.g. 30 - 200"}, {"10001", k60Hz, "e.g. 30 - 200"}, {"40.0", k60Hz, "e.g. 30 - 200"}};
+        {"10", k60Hz, "1 frame at 60 Hz"}, {"40", k60Hz, "2 frames at 60 Hz"}, {"40.0", k60Hz, "e.g. 30 - 200"},
+        {"9", k60Hz, "e.g. 30 - 200"}, {"10001", k60Hz, "e.g. 30 - 200"}, {"10000", k144Hz, "1440 frames at 144 Hz"}};
     for (const auto& c : cases)
         EXPECT_EQ(DurationNoteText(c.text, c.period), c.note) << c.text;
 }

@@ -1,11 +1,13 @@
 #include "app/win32/TrayMenu.h"
 #include "app/win32/frmMain.h"
 #include "flash/win32/frmFlash.h"
+#include "hotkeys/HotkeyPlan.h"
 #include "platform/AppExiting.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/QpcClock.h"
 #include "platform/win32/Text.h"
 #include "tests/support/win32/Pump.h"
+#include "tests/support/win32/ScriptedDpi.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +33,7 @@ static BOOL WINAPI RecordAffinity(HWND, DWORD affinity) {
     return granted;
 }
 
-TEST(MainForm, LeavesTheBusyUserAndCapturesAloneKeepsItsTrayIconAndLeavesASecondExitToTheFirst) {
+TEST(MainForm, StartsOnItsHotkeyLeavesTheBusyUserAndCapturesAloneKeepsItsTrayIconAndLeavesASecondExitToTheFirst) {
     // One-second intervals, flashes that stay until hidden, and no hotkeys to refuse at a warning box.
     gSettings = DefaultSettings();
     gSettings.IntervalMin = gSettings.IntervalMax = 1;
@@ -43,13 +45,16 @@ TEST(MainForm, LeavesTheBusyUserAndCapturesAloneKeepsItsTrayIconAndLeavesASecond
     calls.queryNotificationState = &ScriptedAnswer;
     auto form = std::make_unique<frmMain>(GetModuleHandleA(nullptr), *flash, calls);
     const auto shownWithin = [&](DWORD ms) { return PumpUntil([&] { return IsWindowVisible(flash->Handle()); }, ms); };
-    form->StartFlashing();
+    // As the system delivers the start hotkey, which is left unregistered here.
+    const DWORD started = GetTickCount();
+    SendMessageW(form->Handle(), WM_HOTKEY, HotkeyStartId, 0);
     EXPECT_FALSE(shownWithin(1600)) << "due, but skipped while presenting";
     form->ShowRandomMessage();
     EXPECT_TRUE(shownWithin(500)) << "asked for, so shown";
     flash->HideNow();
     answer = QUNS_ACCEPTS_NOTIFICATIONS;
     EXPECT_TRUE(shownWithin(1600)) << "due again once the presentation is over";
+    EXPECT_NEAR(GetTickCount() - started, 2000, 100) << "a second after the skipped one, a second after the start";
     // Asked for at creation and after every save; a refusal leaves the window as it was, not blacked out.
     gSettings.HideFromCapture = false;
     form->SettingsChanged();
@@ -99,13 +104,6 @@ static BOOL WINAPI ScriptedDisplay(LPCWSTR, DWORD, DEVMODEW* mode) {
     return TRUE;
 }
 
-// The DPI of the tray's monitor, as the test sets it.
-static UINT trayDpi = 144;
-static HRESULT WINAPI ScriptedTrayDpi(HMONITOR, int, UINT* dpiX, UINT* dpiY) {
-    *dpiX = *dpiY = trayDpi;
-    return S_OK;
-}
-
 // When the flash window was last asked to show and to hide, on the performance counter's clock.
 static HWND watched;
 static nanoseconds shownAt, hiddenAt;
@@ -113,9 +111,10 @@ static nanoseconds shownAt, hiddenAt;
 TEST(MainForm, ShowsAFlashMidFrameForWholeFramesOrAtOnceWithoutAPhaseAndItsTrayIconForTheTraysDpi) {
     gSettings = DefaultSettings();
     gSettings.StartKey = gSettings.StopKey = 0;
+    scriptedDpi = 144;  // the tray's monitor's
     frmFlash flash(GetModuleHandleA(nullptr));
     frmMain form(GetModuleHandleA(nullptr), flash,
-                 MainFormCalls{.frameGrid = {&ScriptedTiming, &ScriptedDisplay}, .monitorDpi = &ScriptedTrayDpi});
+                 MainFormCalls{.frameGrid = {&ScriptedTiming, &ScriptedDisplay}, .monitorDpi = &ScriptedMonitorDpi});
     const auto trayIconWidth = [&] {
         ICONINFO info{};
         GetIconInfo(form.Tray().Record().hIcon, &info);
@@ -125,7 +124,7 @@ TEST(MainForm, ShowsAFlashMidFrameForWholeFramesOrAtOnceWithoutAPhaseAndItsTrayI
         return bitmap.bmWidth;
     };
     EXPECT_EQ(trayIconWidth(), 24) << "16 pixels at 150 %";
-    trayDpi = 192;
+    scriptedDpi = 192;
     RECT unchanged{};
     SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&unchanged));
     EXPECT_EQ(trayIconWidth(), 32) << "drawn again after the scale changed";
