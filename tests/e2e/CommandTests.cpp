@@ -39,9 +39,12 @@ TEST_F(Commands, ASecondLaunchHandsItsCommandToTheRunningOneAndEndsAtOnceAndAPor
     HWND dialog = nullptr;
     ASSERT_TRUE(PumpUntil([&] { return (dialog = Window(kSettingsWindowClass)) && dialog == GetForegroundWindow(); },
                           kStartTimeoutMs));
+    // The window manager may still be placing the new window and moving the X focus to it;
+    // a click before it has settled can miss the button.
+    WaitForKeyboard(dialog, kActionTimeoutMs);
     ClickAt(CentreOf(GetDlgItem(dialog, cmdSave)));
-    EXPECT_TRUE(PumpUntil([&] { return ReadBytes(stick + "\\settings.ini").find("[Schedule]") != std::string::npos; },
-                          kStartTimeoutMs));
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(dialog); }, kStartTimeoutMs)) << "Save did not close the dialog";
+    EXPECT_NE(ReadBytes(stick + "\\settings.ini").find("[Schedule]"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_empty(elsewhere)) << "nothing under the application-data folder";
     EXPECT_EQ(RunValue("Halcyra"), halcyraRun_) << "no Run entry";
 }
