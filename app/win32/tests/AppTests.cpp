@@ -144,30 +144,35 @@ TEST(MainForm, ShowsAFlashMidFrameForWholeFramesOrAtOnceWithoutAPhaseAndItsTrayI
     QueryPerformanceFrequency(&perSecond);
     const nanoseconds p = milliseconds(20);  // 50 Hz: the composition's, else the display's
     std::tie(timingPeriod, displayRate) = std::pair(perSecond.QuadPart / 50, 50);
-    // Flashes for 50 ms, 2.5 frames: 3, and gives when it was asked, shown and hidden.
-    const auto flashFor = [&](int32_t ms) {
+    // Flashes for 50 ms, 2.5 frames: 3, and says which rule of the frames it broke, if any.
+    const auto brokenRule = [&](bool phased) -> std::string {
+        QueryPerformanceCounter(&now);
+        timingBlank = now.QuadPart - timingPeriod / 4;  // the last blank a quarter frame ago
+        timingAnswer = phased ? S_OK : E_FAIL;
         const nanoseconds asked = QpcNow();
-        form.FlashCustom("Frames", "Arial", 30, true, 0xFFFFFF, 255, false, ms);
+        form.FlashCustom("Frames", "Arial", 30, true, 0xFFFFFF, 255, false, 50);
         EXPECT_TRUE(PumpUntil([&] { return hiddenAt > asked && !IsWindowVisible(watched); }, 1000));
-        return std::tuple(asked, shownAt, hiddenAt);
+        // With a phase, shown and hidden near the middle of their frames.
+        for (const nanoseconds moment : {shownAt, hiddenAt}) {
+            const nanoseconds intoFrame = (moment - FromQpc(timingBlank)) % p;
+            if (phased && (intoFrame < p / 2 - std::chrono::microseconds(500) || intoFrame > p / 2 + milliseconds(5)))
+                return (moment == shownAt ? "shown " : "hidden ") + std::to_string(intoFrame.count()) + " ns into its frame";
+        }
+        // Without one, at the display's rate, and shown at once, as soon as it is drawn.
+        if (!phased && shownAt - asked >= p / 2)
+            return "not shown at once";
+        // Three whole frames apart: within half a frame of it, or of the timer's slack.
+        const double offMs = std::chrono::duration<double, std::milli>(hiddenAt - shownAt - 3 * p).count();
+        return std::abs(offMs) < (phased ? 10 : 3) ? "" : "hidden " + std::to_string(offMs) + " ms off three frames";
     };
-    // A grid with a phase: the last blank a quarter frame ago.
-    QueryPerformanceCounter(&now);
-    timingBlank = now.QuadPart - timingPeriod / 4;
-    const auto [asked, shown, hidden] = flashFor(50);
-    // Both near the middle of their frames, three whole frames apart.
-    for (const nanoseconds moment : {shown, hidden}) {
-        const nanoseconds intoFrame = (moment - FromQpc(timingBlank)) % p;
-        EXPECT_TRUE(intoFrame > p / 2 - std::chrono::microseconds(500) && intoFrame < p / 2 + milliseconds(5))
-            << (moment == shown ? "shown " : "hidden ") << intoFrame.count() << " ns into its frame";
+    // A timer wakes late now and then on a loaded machine; a rule that the program breaks, it
+    // breaks every time.
+    for (const bool phased : {true, false}) {
+        std::string broken = brokenRule(phased);
+        for (int retry = 0; retry < 2 && !broken.empty(); ++retry)
+            broken = brokenRule(phased);
+        EXPECT_EQ(broken, "") << (phased ? "with" : "without") << " a phase";
     }
-    EXPECT_EQ(std::lround(std::chrono::duration<double>(hidden - shown) / p), 3) << "three whole frames";
-    // Composition off: the display's rate, and shown at once, as soon as it is drawn.
-    timingAnswer = E_FAIL;
-    const auto [askedOff, shownOff, hiddenOff] = flashFor(50);
-    EXPECT_LT(shownOff - askedOff, p / 2) << "not at once";
-    const double offMs = std::chrono::duration<double, std::milli>(hiddenOff - shownOff - 3 * p).count();
-    EXPECT_NEAR(offMs, 0, 3) << "three frames at the display's 50 Hz";
     UnhookWindowsHookEx(installed);
     DestroyWindow(form.Handle());
     DiscardQuit();
